@@ -1,0 +1,81 @@
+#include "platform/PdfPrinter.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+
+#include "platform/Errors.h"
+#include "platform/Rounding.h"
+#include "platform/TextCodec.h"
+
+namespace quorvel {
+
+TPdfPrinter::TPdfPrinter(std::string path, double printableWidthMm, double printableHeightMm, int pixelsPerInch)
+    : path_(std::move(path)), widthMm_(printableWidthMm), heightMm_(printableHeightMm), pixelsPerInch_(pixelsPerInch) {}
+
+TPdfPrinter::~TPdfPrinter() { EndDoc(); }
+
+std::vector<std::string> TPdfPrinter::PrinterNames() { return {"PDF"}; }
+
+void TPdfPrinter::SelectPrinter(int index) {
+  if (index != 0) throw EPrinterError(Cp1252FromUtf8("Ungültiger Drucker ausgewählt"));
+}
+
+QPageLayout TPdfPrinter::Layout() const {
+  // The page is the printable area: one page size for both orientations,
+  // turned for landscape, with no margins.
+  QPageSize size(QSizeF(widthMm_, heightMm_), QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+  auto orientation = orientation_ == TPrinterOrientation::poPortrait ? QPageLayout::Portrait : QPageLayout::Landscape;
+  return QPageLayout(size, orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+void TPdfPrinter::SetOrientation(TPrinterOrientation orientation) {
+  orientation_ = orientation;
+  if (writer_) writer_->setPageLayout(Layout());
+}
+
+int TPdfPrinter::PageWidth() {
+  double mm = orientation_ == TPrinterOrientation::poPortrait ? widthMm_ : heightMm_;
+  return RoundHalfEven(mm / 25.4 * pixelsPerInch_);
+}
+
+int TPdfPrinter::PageHeight() {
+  double mm = orientation_ == TPrinterOrientation::poPortrait ? heightMm_ : widthMm_;
+  return RoundHalfEven(mm / 25.4 * pixelsPerInch_);
+}
+
+void TPdfPrinter::BeginDoc() {
+  if (Printing()) throw EPrinterError(Cp1252FromUtf8("Der Druckauftrag läuft bereits"));
+  writer_ = std::make_unique<QPdfWriter>(ToQString(path_));
+  writer_->setResolution(pixelsPerInch_);
+  writer_->setPageLayout(Layout());
+  writer_->setCreator("Quorvel");
+  painter_ = std::make_unique<QPainter>();
+  if (!painter_->begin(writer_.get())) {
+    painter_.reset();
+    writer_.reset();
+    throw EPrinterError("Die Datei " + path_ + Cp1252FromUtf8(" kann nicht geschrieben werden"));
+  }
+  canvas_ = std::make_unique<TCanvas>(*painter_, pixelsPerInch_, true);
+  pagesWritten_ = 1;
+}
+
+void TPdfPrinter::NewPage() {
+  if (!Printing()) return;
+  writer_->newPage();
+  ++pagesWritten_;
+}
+
+void TPdfPrinter::EndDoc() {
+  if (!Printing()) return;
+  canvas_.reset();
+  painter_->end();
+  painter_.reset();
+  writer_.reset();
+}
+
+TCanvas& TPdfPrinter::Canvas() {
+  if (!canvas_) throw EPrinterError(Cp1252FromUtf8("Es läuft kein Druckauftrag"));
+  return *canvas_;
+}
+
+}  // namespace quorvel

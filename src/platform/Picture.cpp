@@ -1,0 +1,79 @@
+#include "platform/Picture.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QBuffer>
+#include <QImageReader>
+#include <cstdint>
+#include <cstring>
+
+#include "platform/Bitmap.h"
+#include "platform/Errors.h"
+#include "platform/JpegReader.h"
+#include "platform/TextCodec.h"
+
+namespace quorvel {
+namespace {
+
+std::string LowerExtension(const std::string& path) {
+  return FromQString(QFileInfo(ToQString(path)).suffix().toLower());
+}
+
+std::uint32_t LittleEndian32(const char* p) {
+  std::uint32_t v = 0;
+  std::memcpy(&v, p, 4);
+  return v;
+}
+
+[[noreturn]] void ThrowBroken(const std::string& path, const std::string& reason) {
+  throw EPictureError("Die Bilddatei " + path + Cp1252FromUtf8(" ist fehlerhaft (BMP: ") + reason + ")");
+}
+
+// Qt's reader fills a file cut short inside its pixels with black and calls
+// it a success; an uncompressed BMP must hold all the rows its header names.
+void CheckBmpComplete(const QByteArray& data, const std::string& path) {
+  if (data.size() < 54 || data[0] != 'B' || data[1] != 'M') ThrowBroken(path, "kein Windows-Bitmap");
+  std::uint32_t pixelOffset = LittleEndian32(data.constData() + 10);
+  std::uint32_t headerSize = LittleEndian32(data.constData() + 14);
+  if (headerSize < 40) return;  // old OS/2 headers: Qt checks those itself
+  auto width = static_cast<std::int32_t>(LittleEndian32(data.constData() + 18));
+  auto height = static_cast<std::int32_t>(LittleEndian32(data.constData() + 22));
+  std::uint16_t bitCount = static_cast<std::uint8_t>(data[28]) | static_cast<std::uint8_t>(data[29]) << 8;
+  std::uint32_t compression = LittleEndian32(data.constData() + 30);
+  if (compression != 0 && compression != 3) return;  // run-length data has no fixed size
+  long long rows = height < 0 ? -static_cast<long long>(height) : height;
+  long long stride = ((static_cast<long long>(width < 0 ? -width : width) * bitCount + 31) / 32) * 4;
+  if (static_cast<long long>(pixelOffset) + rows * stride > data.size()) ThrowBroken(path, "Datei ist abgeschnitten");
+}
+
+}  // namespace
+
+QImage ReadBmpFile(const std::string& path) {
+  QFile file(ToQString(path));
+  if (!file.open(QIODevice::ReadOnly)) throw EPictureError(" Die Datei " + path + " existiert nicht");
+  QByteArray data = file.readAll();
+  CheckBmpComplete(data, path);
+  QBuffer buffer(&data);
+  QImageReader reader(&buffer, "bmp");
+  QSize size = reader.size();
+  if (size.isValid() && static_cast<long long>(size.width()) * size.height() > kMaxPicturePixels)
+    throw EPictureError("Die Bilddatei " + path + Cp1252FromUtf8(" ist zu groß (") + std::to_string(size.width()) +
+                        " x " + std::to_string(size.height()) + " Pixel)");
+  QImage image = reader.read();
+  if (image.isNull()) ThrowBroken(path, FromQString(reader.errorString()));
+  return image.convertToFormat(QImage::Format_RGB32);
+}
+
+void TPicture::LoadFromFile(const std::string& path) {
+  std::string extension = LowerExtension(path);
+  if (extension == "jpg" || extension == "jpeg")
+    image_ = ReadJpegFile(path);
+  else if (extension == "bmp")
+    image_ = ReadBmpFile(path);
+  else
+    throw EPictureError("Unbekanntes Bildformat (." + extension + ") der Datei " + path);
+}
+
+void TPicture::Assign(const TBitmap& bitmap) { image_ = bitmap.Image(); }
+
+}  // namespace quorvel

@@ -1,0 +1,80 @@
+#include "platform/QtDialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QMessageBox>
+
+#include "platform/TextCodec.h"
+
+namespace quorvel {
+namespace {
+
+QString ApplicationTitle() { return QApplication::applicationDisplayName(); }
+
+std::optional<std::string> RunFileDialog(QWidget* parent, const TFileDialogOptions& options, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent, ToQString(options.Title), ToQString(options.InitialDir), ToQtFilter(options.Filter));
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  if (!options.DefaultExtension.empty()) dialog.setDefaultSuffix(ToQString(options.DefaultExtension));
+  if (!options.FileName.empty()) dialog.selectFile(ToQString(options.FileName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return FromQString(dialog.selectedFiles().constFirst());
+}
+
+}  // namespace
+
+QString ToQtFilter(const std::string& filter) {
+  QStringList parts = ToQString(filter).split('|');
+  QStringList entries;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+    entries << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+  return entries.join(";;");
+}
+
+void TQtDialogs::ShowMessage(const std::string& text) {
+  QMessageBox::information(parent_, ApplicationTitle(), ToQString(text), QMessageBox::Ok);
+}
+
+bool TQtDialogs::AskYesNo(const std::string& text) {
+  return QMessageBox::question(parent_, ApplicationTitle(), ToQString(text), QMessageBox::Yes | QMessageBox::No) ==
+         QMessageBox::Yes;
+}
+
+std::optional<std::string> TQtDialogs::OpenFileName(const TFileDialogOptions& options) {
+  return RunFileDialog(parent_, options, QFileDialog::AcceptOpen);
+}
+
+std::optional<std::string> TQtDialogs::SaveFileName(const TFileDialogOptions& options) {
+  return RunFileDialog(parent_, options, QFileDialog::AcceptSave);
+}
+
+std::optional<TColor> TQtDialogs::ChooseColor(TColor initial) {
+  QColor color = QColorDialog::getColor(ToQColor(initial), parent_);
+  if (!color.isValid()) return std::nullopt;
+  return FromQColor(color);
+}
+
+std::optional<TFont> TQtDialogs::ChooseFont(const TFont& initial) {
+  QFont start(ToQString(initial.Name), initial.Size);
+  start.setBold(initial.Style.Has(TFontStyle::fsBold));
+  start.setItalic(initial.Style.Has(TFontStyle::fsItalic));
+  start.setUnderline(initial.Style.Has(TFontStyle::fsUnderline));
+  start.setStrikeOut(initial.Style.Has(TFontStyle::fsStrikeOut));
+  bool ok = false;
+  QFont chosen = QFontDialog::getFont(&ok, start, parent_);
+  if (!ok) return std::nullopt;
+  TFont font = initial;
+  font.Name = FromQString(chosen.family());
+  font.Size = chosen.pointSize() > 0 ? chosen.pointSize() : initial.Size;
+  font.Style = TFontStyles()
+                   .With(TFontStyle::fsBold, chosen.bold())
+                   .With(TFontStyle::fsItalic, chosen.italic())
+                   .With(TFontStyle::fsUnderline, chosen.underline())
+                   .With(TFontStyle::fsStrikeOut, chosen.strikeOut());
+  return font;
+}
+
+}  // namespace quorvel
