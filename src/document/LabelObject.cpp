@@ -29,9 +29,11 @@ int ClampToInt(std::int64_t value) {
   return static_cast<int>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
-int Shown(int value, double zoom) {
-  return std::clamp(RoundHalfEven(value * zoom), -kMaxShownCoordinate, kMaxShownCoordinate);
+int ClampShown(std::int64_t value) {
+  return static_cast<int>(std::clamp<std::int64_t>(value, -kMaxShownCoordinate, kMaxShownCoordinate));
 }
+
+int Shown(int value, double zoom) { return ClampShown(RoundHalfEven(value * zoom)); }
 
 bool IsShape(TObjectKind kind) {
   return kind == TObjectKind::okBox || kind == TObjectKind::okHLine || kind == TObjectKind::okVLine;
@@ -162,8 +164,8 @@ void TLabelObject::UpdateVerticalText(double zoom) {
 
   TFont shownFont = Font();
   shownFont.Size = Shown(FontSize, zoom);
-  int shownWidth = ClampToInt(std::int64_t{shownFont.Size} * 4);
-  int shownHeight = RoundHalfEven(MeasureDesignText(shownFont, Text).Width * 1.2);
+  int shownWidth = ClampShown(std::int64_t{shownFont.Size} * 4);
+  int shownHeight = ClampShown(RoundHalfEven(MeasureDesignText(shownFont, Text).Width * 1.2));
   TBitmap bitmap(std::clamp(shownWidth, 1, kMaxVerticalTextBitmap), std::clamp(shownHeight, 1, kMaxVerticalTextBitmap));
   TCanvas& canvas = bitmap.Canvas();
   canvas.Font.Color = FontColor;
