@@ -4,7 +4,9 @@
 #include <string_view>
 
 #include "barcode/BarCodeEncoder.h"
+#include "barcode/BarRuns.h"
 #include "barcode/Ean.h"
+#include "barcode/ModuleRows.h"
 #include "barcode/Pdf417.h"
 #include "barcode/RotatedCanvas.h"
 #include "barcode/Stretch.h"
@@ -37,34 +39,6 @@ class TCanvasStateScope {
   TFont font_;
   TBackgroundMode mode_;
 };
-
-bool IsBar(char c) { return c == '1' || c == '2'; }
-
-// Calls draw(first, end, last, afterAddOn) for every maximal run of bar
-// pixels [first, end): last is its last pixel's character, afterAddOn tells
-// whether an add-on marker came before it. One run is one rectangle.
-template <typename Draw>
-void ForEachBarRun(std::string_view pixels, Draw draw) {
-  bool afterAddOn = false;
-  int runStart = -1;
-  int length = static_cast<int>(pixels.size());
-  for (int i = 0; i <= length; ++i) {
-    char c = i < length ? pixels[i] : '0';
-    if (IsBar(c)) {
-      if (runStart < 0) runStart = i;
-      continue;
-    }
-    if (runStart >= 0) draw(runStart, i, pixels[i - 1], afterAddOn);
-    runStart = -1;
-    if (c == 'X') afterAddOn = true;
-  }
-}
-
-int CeilDiv(long long numerator, long long denominator) {
-  long long quotient = numerator / denominator;
-  if (numerator % denominator != 0 && (numerator > 0) == (denominator > 0)) ++quotient;
-  return static_cast<int>(quotient);
-}
 
 // Characters [from, from + count) of a text, 1-based and clipped to it.
 std::string Chars(const std::string& text, size_t from, size_t count) {
@@ -246,16 +220,7 @@ void TCustomEAN::PaintPdf417(TCanvas& canvas, const TRect& box) {
 
   canvas.Pen = {linesColor_, 1, TPenStyle::psSolid, TPenMode::pmCopy};
   canvas.Brush = {linesColor_, TBrushStyle::bsSolid};
-  long long rowCount = static_cast<long long>(rows.size());
-  for (long long r = 0; r < rowCount; ++r) {
-    // Rows share the height equally, the larger ones spread over it.
-    int top = box.Top + CeilDiv(r * box.Height(), rowCount);
-    int bottom = box.Top + CeilDiv((r + 1) * box.Height(), rowCount);
-    TStretched stretched = StretchModules(rows[r], {}, box.Width(), security_);
-    ForEachBarRun(stretched.Pixels, [&](int first, int end, char, bool) {
-      canvas.FillRect({box.Left + first, top, box.Left + end, bottom});
-    });
-  }
+  PaintModuleRows(canvas, box, rows, security_);
 }
 
 }  // namespace quorvel

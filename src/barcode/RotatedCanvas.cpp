@@ -34,6 +34,9 @@ TPoint TRotatedCanvas::Rotate(TPoint p) const {
 }
 
 void TRotatedCanvas::FillRect(const TRect& rect) {
+  // An upside-down rectangle (bars under a text taller than the box) is
+  // empty; as a polygon it would paint outside the box.
+  if (rect.Width() <= 0 || rect.Height() <= 0) return;
   TPoint corners[] = {Rotate({rect.Left, rect.Top}), Rotate({rect.Right, rect.Top}),
                       Rotate({rect.Right, rect.Bottom}), Rotate({rect.Left, rect.Bottom})};
   TPen pen = canvas_.Pen;

@@ -22,7 +22,8 @@ class TRotatedCanvas {
   TCanvas& Canvas() { return canvas_; }
   TPoint Rotate(TPoint p) const;
 
-  // The polygon of the four turned corners in the current brush, no outline.
+  // The polygon of the four turned corners in the current brush, no
+  // outline; nothing for an empty or upside-down rectangle.
   void FillRect(const TRect& rect);
 
   // The canvas font turned to the angle, while the scope lives.
