@@ -1,5 +1,7 @@
 #include "barcode/Ean.h"
 
+#include <algorithm>
+
 #include "barcode/BarCodeEncoder.h"
 #include "barcode/CheckDigits.h"
 #include "barcode/Pdf417.h"

@@ -1,7 +1,7 @@
 // Painting of TCustomEAN: linear symbols and PDF417 rows into a box, with
 // text, captions and lines, turned by the control's angle.
+#include <algorithm>
 #include <cstdlib>
-#include <string_view>
 
 #include "barcode/BarCodeEncoder.h"
 #include "barcode/BarRuns.h"

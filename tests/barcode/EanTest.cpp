@@ -256,6 +256,9 @@ TEST_F(EanTest, ResizeEventsAndAutoSize) {
   ean.SetAutoSize(true);
   EXPECT_EQ(ean.Width(), 300);  // already wider than any PDF417 row of the value
   EXPECT_GE(ean.Width(), ean.PDF417MinWidth());
+  ean.SetBounds(0, 0, 10, 100);
+  ean.SetTypBarCode(bcPDF417);  // widens a narrow control to one PDF417 row
+  EXPECT_GE(ean.Width(), std::max(10, ean.PDF417MinWidth()));
 }
 
 }  // namespace

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "HandVectors.h"
 #include "barcode/BarCodeEncoder.h"
+#include "barcode/BarCodeInfo.h"
+#include "barcode/CheckDigits.h"
 #include "barcode/Code11Encoder.h"
 #include "barcode/CodabarEncoder.h"
 #include "barcode/Code39Encoder.h"
@@ -182,6 +186,26 @@ TEST(EncoderTest, InvalidValuesGiveNoModules) {
   EXPECT_TRUE(encoded.Symbol.Modules.empty());
   EXPECT_EQ(encoded.Symbol.Marks, TTextMarks{});
   EXPECT_TRUE(EncodeBarCode(bcPDF417, "Quorvel", {}).Symbol.Modules.empty());
+}
+
+// Arbitrary bytes, mostly from the symbology's own set: a valid value
+// always encodes, an invalid one never does, and completion keeps every
+// value encodable or refused without ever reading past it.
+TEST(EncoderTest, AnyValueIsEncodedOrRefusedCleanly) {
+  std::mt19937 random(417);
+  for (TTypBarCode type : OfferedBarCodes()) {
+    if (type == bcPDF417) continue;
+    std::string chars = GetBarCodeInfo(type).Chars + " -A\xE4";
+    for (int n = 0; n < 2000; ++n) {
+      std::string value(random() % 24, ' ');
+      for (char& c : value) c = random() % 8 == 0 ? static_cast<char>(random() % 256) : chars[random() % chars.size()];
+      for (const std::string& candidate : {value, CompleteCheckDigit(type, value)}) {
+        TEncodedBarCode encoded = EncodeBarCode(type, candidate, {});
+        ASSERT_EQ(encoded.Validation.Valid(), !encoded.Symbol.Modules.empty()) << candidate;
+        ASSERT_EQ(encoded.Symbol.Modules.find_first_not_of("012 X"), std::string::npos);
+      }
+    }
+  }
 }
 
 TEST(LabelMaskTest, OverlaysTheTextWhereTheMaskHasCharacters) {
