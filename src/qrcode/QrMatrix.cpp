@@ -166,8 +166,12 @@ int QrPenalty(const TMapMatrix& m) {
       }
     }
   }
-  double percent = 100.0 * dark / (static_cast<double>(n) * n);
-  return score + static_cast<int>(std::nearbyint(std::abs(percent - 50.0) * 2.0));  // halves to even
+  return score + QrBalancePenalty(dark, n * n);
+}
+
+int QrBalancePenalty(int darkModules, int allModules) {
+  double percent = 100.0 * darkModules / allModules;
+  return static_cast<int>(std::nearbyint(std::abs(percent - 50.0) * 2.0));  // the default rounding: halves to even
 }
 
 int ChooseQrMask(TMapMatrix& m, TQRCode_EccLevel level) {

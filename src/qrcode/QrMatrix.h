@@ -37,6 +37,9 @@ void PlaceQrCodewords(TMapMatrix& matrix, std::span<const std::uint8_t> codeword
 // Inverts the data modules where the mask's condition holds; applying the
 // same mask again removes it.
 void ApplyQrMask(TMapMatrix& matrix, int mask);
+// The balance rule: twice the distance of the dark share (in percent) from
+// 50, rounded halves to even.
+int QrBalancePenalty(int darkModules, int allModules);
 // The penalty of the matrix as it stands, by the program's own rules.
 int QrPenalty(const TMapMatrix& matrix);
 // Tries the eight masks, writes the format information of the one with the
