@@ -133,7 +133,7 @@ int TBarcode2D_QRCode::CheckCharacters(TCoreWorkArea& workArea) { return QrCheck
 
 bool TBarcode2D_QRCode::ResetSegmentation(TCoreWorkArea& workArea) {
   TBarcode2D::ResetSegmentation(workArea);
-  Qr(workArea).SegVersion = 0;
+  QrResetSegmentation(Qr(workArea));
   return true;
 }
 

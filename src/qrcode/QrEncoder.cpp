@@ -32,6 +32,11 @@ void QrScanEscapes(const TQrOptions& options, TQrEncodeState& state, std::string
   state.EscCharCount = state.Escapes.EscCharCount;
 }
 
+void QrResetSegmentation(TQrEncodeState& state) {
+  state.SegVersion = 0;
+  state.SegmentCache = {};
+}
+
 bool QrCheckLength(const TQrOptions& options, const TQrEncodeState& state, std::string_view data) {
   return MayFit(options, state, data, options.MaxVersion);
 }
@@ -52,13 +57,13 @@ bool QrChooseSymbol(const TQrOptions& options, TQrEncodeState& state, std::strin
   int chosen = 0;
   for (int v = options.MinVersion; v <= options.MaxVersion && chosen == 0; ++v) {
     if (!MayFit(options, state, data, v)) continue;
-    if (state.SegVersion == 0 || QrVersionGroup(state.SegVersion) != QrVersionGroup(v)) {
-      state.Segmentation = segment(v);
-      state.SegVersion = v;
-    }
-    if (8 * QrDataCodewords(v, options.EccLevel) >= state.Segmentation.BitCount) chosen = v;
+    std::optional<TQrSegmentation>& cached = state.SegmentCache[QrVersionGroup(v)];
+    if (!cached) cached = segment(v);
+    if (8 * QrDataCodewords(v, options.EccLevel) >= cached->BitCount) chosen = v;
   }
   if (chosen == 0) return false;
+  state.Segmentation = *state.SegmentCache[QrVersionGroup(chosen)];
+  state.SegVersion = chosen;
   tooLong = false;
   state.ItemCount = state.Segmentation.ItemCount;
   state.BitCount = state.Segmentation.BitCount;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -30,12 +32,15 @@ struct TQrEncodeState {
   int EscBits = 0;
   int ItemCount = 0;
   int BitCount = 0;
-  int SegVersion = 0;  // version the cached segmentation was made for; 0: none
+  int SegVersion = 0;  // version the chosen segmentation was made for; 0: none
   std::uint8_t Version = 1;
   std::uint8_t Level = 0;
   int Mask = -1;
   TQrEscapedText Escapes;
-  TQrSegmentation Segmentation;
+  // The segmentation of each version group made for this text so far, so
+  // that choosing again never segments again.
+  std::array<std::optional<TQrSegmentation>, 3> SegmentCache;
+  TQrSegmentation Segmentation;  // of the chosen version's group
   std::vector<TQrBitItem> Items;
   std::vector<std::uint8_t> Codewords;  // final, interleaved
 };
@@ -44,6 +49,8 @@ using TQrSegmentFunction = std::function<TQrSegmentation(int version)>;
 
 // Reads the escapes of the data when escapes are allowed.
 void QrScanEscapes(const TQrOptions& options, TQrEncodeState& state, std::string_view data);
+// Drops the segmentations made so far.
+void QrResetSegmentation(TQrEncodeState& state);
 // Whether the data can fit at all: digits are the densest mode.
 bool QrCheckLength(const TQrOptions& options, const TQrEncodeState& state, std::string_view data);
 // The 1-based position of a bad escape, 0 if none.

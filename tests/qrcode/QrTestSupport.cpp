@@ -54,6 +54,11 @@ void TCountingQRCode::BuildCodewords(TCoreWorkArea& workArea) {
   TBarcode2D_QRCode::BuildCodewords(workArea);
 }
 
+void TCountingQRCode::EraseLast() {
+  if (Image() && LastRect().Width() > 0) ++Erasures;
+  TBarcode2D_QRCode::EraseLast();
+}
+
 void TCountingQRCode::BuildMatrix(TCoreWorkArea& workArea) {
   ++MatrixBuilds;
   TBarcode2D_QRCode::BuildMatrix(workArea);

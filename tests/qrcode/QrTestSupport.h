@@ -35,8 +35,10 @@ class TCountingQRCode : public TBarcode2D_QRCode {
   int Choices = 0;
   int CodewordBuilds = 0;
   int MatrixBuilds = 0;
+  int Erasures = 0;  // erasures of a drawing that was there
 
  protected:
+  void EraseLast() override;
   TQrSegmentation SegmentData(const TCoreWorkArea& workArea, int version) override;
   bool ChooseSymbol(TCoreWorkArea& workArea) override;
   void BuildCodewords(TCoreWorkArea& workArea) override;
