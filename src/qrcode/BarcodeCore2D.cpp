@@ -298,7 +298,11 @@ void TBarcodeCore2D::PaintModule(TCoreWorkArea& wa, int x1, int y1, int x2, int 
     canvas.FillRect({minX, minY, maxX + 1, maxY + 1});
     return;
   }
-  canvas.Polygon(corners);
+  // At other angles the squares must meet: their far edges lie on the next
+  // module's near edges.
+  std::array<TPoint, 4> square = {corners[0], Transform(wa, x2 + 1, y1), Transform(wa, x2 + 1, y2 + 1),
+                                  Transform(wa, x1, y2 + 1)};
+  canvas.Polygon(square);
 }
 
 int TBarcodeCore2D::Render(TCoreWorkArea& wa, const std::string& barcode, const TDrawArguments& arguments, bool paint) {
