@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 
+#include "barcode/Ean.h"
 #include "document/ColorText.h"
 #include "document/DesignSurface.h"
 #include "document/LabelDocument.h"
@@ -80,6 +81,12 @@ void CheckObjectStorable(const TLabelObject& object) {
     case TObjectKind::okPicture:
       require(object.PictureFile, "Bilddatei");
       break;
+    case TObjectKind::okBarcode:
+      require(object.Barcode().BarCode(), "Text");
+      break;
+    case TObjectKind::okQrCode:
+      require(object.QrText, "QR-Code");
+      break;
     default:
       break;
   }
@@ -120,11 +127,19 @@ std::string ObjectLine(const TLabelObject& o) {
     case TObjectKind::okPicture:
       line.Int(o.Left).Int(o.Top).Int(o.Width).Int(o.Height).Text(o.PictureFile);
       break;
+    case TObjectKind::okBarcode: {
+      const TEan& barcode = o.Barcode();
+      line.Int(o.Left).Int(o.Top).Int(o.Width).Int(o.Height).Text(barcode.BarCode());
+      line.Text(GetBarCodeInfo(barcode.TypBarCode()).DesignerName);
+      line.Bool(barcode.AutoCheckDigit()).Bool(barcode.ShowLabels()).Bool(barcode.Angle() == 90);
+      break;
+    }
     case TObjectKind::okVerticalText:
       line.Int(o.Left).Int(o.Top).Int(o.Width).Int(o.Height).Text(o.Text).Text(o.FontName).Int(o.FontSize);
       line.Bool(o.Bold).Bool(o.Italic).Bool(o.Underline).Color(o.FontColor).Int(o.Angle);
       break;
-    default:
+    case TObjectKind::okQrCode:
+      line.Int(o.Left).Int(o.Top).Int(o.Width).Int(o.Height).Text(o.QrText);
       break;
   }
   return line.Line();
@@ -196,6 +211,20 @@ void ReadPicture(TLabelObject& o, const TFieldReader& f) {
   o.LoadPictureFile();
 }
 
+// The symbology goes first: setting it replaces the value by its example.
+void ReadBarcode(TLabelObject& o, const TFieldReader& f) {
+  TEan& barcode = o.Barcode();
+  if (auto symbology = BarCodeByDesignerName(f.Text(9))) barcode.SetTypBarCode(*symbology);
+  o.Left = f.Int(4);
+  o.Top = f.Int(5);
+  o.Width = f.Int(6);
+  o.Height = f.Int(7);
+  barcode.SetBarCode(f.Text(8));
+  barcode.SetAutoCheckDigit(f.Bool(10));
+  barcode.SetShowLabels(f.Bool(11));
+  barcode.SetAngle(f.Bool(12) ? 90 : 0);
+}
+
 // Fields 6 and 7 hold the size, which the text itself determines.
 void ReadVerticalText(TLabelObject& o, const TFieldReader& f) {
   o.Left = f.Int(4);
@@ -210,6 +239,15 @@ void ReadVerticalText(TLabelObject& o, const TFieldReader& f) {
   o.Angle = f.Int(15);
 }
 
+// The symbol is drawn once the object has its slot (DrawQrSymbol).
+void ReadQrCode(TLabelObject& o, const TFieldReader& f) {
+  o.Left = f.Int(4);
+  o.Top = f.Int(5);
+  o.Width = f.Int(6);
+  o.Height = f.Int(7);
+  o.QrText = f.Text(8);
+}
+
 using TKindReader = void (*)(TLabelObject&, const TFieldReader&);
 
 TKindReader ReaderFor(TObjectKind kind) {
@@ -219,9 +257,11 @@ TKindReader ReaderFor(TObjectKind kind) {
     case TObjectKind::okVLine: return ReadShape;
     case TObjectKind::okText: return ReadText;
     case TObjectKind::okPicture: return ReadPicture;
+    case TObjectKind::okBarcode: return ReadBarcode;
     case TObjectKind::okVerticalText: return ReadVerticalText;
-    default: return nullptr;
+    case TObjectKind::okQrCode: return ReadQrCode;
   }
+  return nullptr;
 }
 
 // Builds the object of one line completely before it takes a slot, so that
@@ -240,6 +280,7 @@ void ReadObjectLine(TLabelDocument& document, const TFieldReader& f, TObjectKind
   added.Number = number;
   added.Variable = variable;
   if (kind == TObjectKind::okBox && document.Surface()) document.Surface()->SendToBack(added.Element());
+  if (kind == TObjectKind::okQrCode) added.DrawQrSymbol();
 }
 
 void ReadLines(TLabelDocument& document, const std::string& path) {
@@ -253,7 +294,7 @@ void ReadLines(TLabelDocument& document, const std::string& path) {
     TFieldReader fields(lines[i]);
     if (i == 0) {
       ReadHeader(document, fields);
-    } else if (auto kind = KindFromCode(fields.Text(1)); kind && ReaderFor(*kind)) {
+    } else if (auto kind = KindFromCode(fields.Text(1))) {
       ReadObjectLine(document, fields, *kind, path);
     }
   }

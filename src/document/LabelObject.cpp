@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include "barcode/Ean.h"
 #include "document/DesignFont.h"
 #include "document/Placeholders.h"
 #include "document/ShapeControl.h"
@@ -15,6 +16,7 @@
 #include "platform/Rounding.h"
 #include "platform/TextCodec.h"
 #include "platform/TextRotOut.h"
+#include "qrcode/Barcode2D_QRCode.h"
 
 namespace quorvel {
 namespace {
@@ -24,6 +26,9 @@ namespace {
 constexpr int kMaxShownCoordinate = 1 << 28;
 // The rotated-text bitmap is never larger than this; what lies beyond is not shown.
 constexpr int kMaxVerticalTextBitmap = 2000;
+// A QR symbol is drawn into a bitmap of at most this size (40 cm at 100 %),
+// so that a hostile size cannot ask for gigabytes.
+constexpr int kMaxQrBitmap = 4000;
 
 int ClampToInt(std::int64_t value) {
   return static_cast<int>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
@@ -40,23 +45,30 @@ bool IsShape(TObjectKind kind) {
 }
 
 bool IsImage(TObjectKind kind) {
-  return kind == TObjectKind::okPicture || kind == TObjectKind::okVerticalText || kind == TObjectKind::okQrCode ||
-         kind == TObjectKind::okBarcode;
+  return kind == TObjectKind::okPicture || kind == TObjectKind::okVerticalText || kind == TObjectKind::okQrCode;
+}
+
+// The designer's barcodes: the component's own set-up dialog never opens,
+// and PDF417 symbols get 7 rows of 2 columns.
+std::unique_ptr<TEan> MakeBarcode() {
+  auto barcode = std::make_unique<TEan>();
+  barcode->SetDisableEditor(true);
+  barcode->PDF417().SetRows(7);
+  barcode->PDF417().SetCols(2);
+  return barcode;
 }
 
 std::unique_ptr<TControl> MakeElement(TObjectKind kind) {
   if (IsShape(kind)) return std::make_unique<TShapeControl>();
   if (kind == TObjectKind::okText) return std::make_unique<TStaticTextControl>();
+  if (kind == TObjectKind::okBarcode) return MakeBarcode();
   auto image = std::make_unique<TImageControl>();
-  if (kind == TObjectKind::okPicture) {
-    image->SetStretch(true);
-    image->SetPicture(PicturePlaceholder());
-  } else if (kind == TObjectKind::okQrCode) {
-    image->SetStretch(true);
-    image->SetPicture(QrPlaceholder());
-  }
+  image->SetStretch(kind != TObjectKind::okVerticalText);
+  if (kind == TObjectKind::okPicture) image->SetPicture(PicturePlaceholder());
   return image;
 }
+
+const char* const kDefaultQrText = "https://www.quorvel.example/";
 
 [[noreturn]] void ThrowWrongKind(const char* element) {
   throw std::logic_error(std::string("the object's element is no ") + element);
@@ -79,6 +91,10 @@ TKindDefaults KindDefaults(TObjectKind kind) {
 }
 
 TLabelObject::TLabelObject(TObjectKind kind) : kind_(kind), element_(MakeElement(kind)) {
+  if (kind == TObjectKind::okQrCode) {
+    qrEncoder_ = std::make_unique<TBarcode2D_QRCode>();
+    QrText = kDefaultQrText;
+  }
   TKindDefaults defaults = KindDefaults(kind);
   Left = defaults.Left;
   Top = defaults.Top;
@@ -91,7 +107,9 @@ TLabelObject::TLabelObject(TObjectKind kind) : kind_(kind), element_(MakeElement
   }
 }
 
-TLabelObject::~TLabelObject() = default;
+TLabelObject::~TLabelObject() {
+  if (qrEncoder_) qrEncoder_->ImageDestroyed(*element_);
+}
 
 TFont TLabelObject::Font() const {
   TFont font;
@@ -118,6 +136,20 @@ TStaticTextControl& TLabelObject::StaticText() {
 TImageControl& TLabelObject::Image() {
   if (!IsImage(kind_)) ThrowWrongKind("image");
   return static_cast<TImageControl&>(*element_);
+}
+
+TEan& TLabelObject::Barcode() {
+  return const_cast<TEan&>(static_cast<const TLabelObject&>(*this).Barcode());
+}
+
+const TEan& TLabelObject::Barcode() const {
+  if (kind_ != TObjectKind::okBarcode) ThrowWrongKind("barcode");
+  return static_cast<const TEan&>(*element_);
+}
+
+TBarcode2D_QRCode& TLabelObject::QrEncoder() {
+  if (!qrEncoder_) ThrowWrongKind("QR Code");
+  return *qrEncoder_;
 }
 
 void TLabelObject::UpdateElement(double zoom) {
@@ -174,6 +206,23 @@ void TLabelObject::UpdateVerticalText(double zoom) {
   picture.Assign(bitmap);
   Image().SetPicture(std::move(picture));
   element_->SetBounds(Shown(Left, zoom), Shown(Top, zoom), shownWidth, shownHeight);
+}
+
+void TLabelObject::DrawQrSymbol() {
+  TBarcode2D_QRCode& encoder = QrEncoder();
+  // The encoder draws into the picture it finds there.
+  TPicture blank;
+  if (Width > 0 && Height > 0) blank.Assign(TBitmap(std::min(Width, kMaxQrBitmap), std::min(Height, kMaxQrBitmap)));
+  Image().SetPicture(std::move(blank));
+  encoder.SetBarcodeHeight(Height);
+  encoder.SetBarcodeWidth(Width);
+  encoder.SetStretch(true);
+  encoder.SetBarColor(clBlack);
+  encoder.SetSpaceColor(clWhite);
+  encoder.SetBarcode({});
+  encoder.SetBarcode(QrText);
+  encoder.SetImage(element_.get());
+  element_->Invalidate();
 }
 
 void TLabelObject::LoadPictureFile() {

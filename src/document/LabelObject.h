@@ -9,7 +9,9 @@
 
 namespace quorvel {
 
+class TBarcode2D_QRCode;
 class TControl;
+class TEan;
 class TImageControl;
 class TShapeControl;
 class TStaticTextControl;
@@ -21,7 +23,10 @@ class TStaticTextControl;
 //   box, lines      TShapeControl
 //   text            TStaticTextControl (254 pixels per inch, sized by its text)
 //   picture         TImageControl, picture stretched, placeholder until a file is read
+//   barcode         the TEan itself, which holds value, symbology and options
 //   vertical text   TImageControl holding the rotated text, not stretched
+//   QR Code         TImageControl, picture stretched, drawn by the object's
+//                   own TBarcode2D_QRCode
 // Fields a kind does not use are ignored for it.
 class TLabelObject {
  public:
@@ -58,6 +63,7 @@ class TLabelObject {
   int Angle = 0;               // vertical texts: 90 runs bottom to top
 
   std::string PictureFile;  // pictures: the path as entered or loaded
+  std::string QrText;       // QR Codes: the content encoded
 
   // The font of a text or vertical text at 100 %.
   TFont Font() const;
@@ -68,6 +74,10 @@ class TLabelObject {
   TShapeControl& Shape();
   TStaticTextControl& StaticText();
   TImageControl& Image();
+  TEan& Barcode();
+  const TEan& Barcode() const;
+  // The encoder of a QR Code object; std::logic_error for another kind.
+  TBarcode2D_QRCode& QrEncoder();
 
   // Shows the fields in the element at the zoom factor: bounds, pen, brush,
   // font, text and tooltip. Texts and vertical texts first derive Width and
@@ -79,11 +89,18 @@ class TLabelObject {
   // shows. Throws EPictureError when the file cannot be decoded.
   void LoadPictureFile();
 
+  // A QR Code object has its encoder draw QrText into the element's picture:
+  // a bitmap of Width x Height that the element shows stretched. Text that
+  // cannot be encoded leaves the picture blank.
+  void DrawQrSymbol();
+
  private:
   void UpdateVerticalText(double zoom);
 
   TObjectKind kind_;
   std::unique_ptr<TControl> element_;
+  // Declared after the element: the encoder lets go of it when destroyed.
+  std::unique_ptr<TBarcode2D_QRCode> qrEncoder_;
 };
 
 // Position and size of a new object of the kind, in design units. Texts and

@@ -27,35 +27,10 @@ TPicture DrawPicturePlaceholder() {
   return picture;
 }
 
-// Three finder squares of a QR symbol on a light field.
-TPicture DrawQrPlaceholder() {
-  constexpr int kSize = 29;
-  TBitmap bitmap(kSize, kSize);
-  TCanvas& canvas = bitmap.Canvas();
-  canvas.Brush = {kLightGrey, TBrushStyle::bsSolid};
-  canvas.FillRect({0, 0, kSize, kSize});
-  for (TPoint corner : {TPoint{2, 2}, TPoint{kSize - 9, 2}, TPoint{2, kSize - 9}}) {
-    canvas.Brush = {clBlack, TBrushStyle::bsSolid};
-    canvas.FillRect({corner.X, corner.Y, corner.X + 7, corner.Y + 7});
-    canvas.Brush = {kLightGrey, TBrushStyle::bsSolid};
-    canvas.FillRect({corner.X + 1, corner.Y + 1, corner.X + 6, corner.Y + 6});
-    canvas.Brush = {clBlack, TBrushStyle::bsSolid};
-    canvas.FillRect({corner.X + 2, corner.Y + 2, corner.X + 5, corner.Y + 5});
-  }
-  TPicture picture;
-  picture.Assign(bitmap);
-  return picture;
-}
-
 }  // namespace
 
 const TPicture& PicturePlaceholder() {
   static const TPicture picture = DrawPicturePlaceholder();
-  return picture;
-}
-
-const TPicture& QrPlaceholder() {
-  static const TPicture picture = DrawQrPlaceholder();
   return picture;
 }
 

@@ -46,7 +46,9 @@ const std::string kGoodLines[] = {
     "3;1;0;10;10;1;100;1;000000;FFFFFF;",
     "4;1;0;0;0;Text;Arial;8;1;0;1;FF0000;FFFFFF;",
     "5;1;0;0;0;70;50;/nirgends/bild.jpg;",
+    "6;1;0;0;0;300;100;9771210107001;Ean13;1;1;0;",
     "7;1;0;10;10;32;100;senkrechter Text;Arial;8;0;0;0;000000;90;",
+    "8;1;0;0;0;100;100;https://www.quorvel.example/;",
 };
 
 TEST_F(MalformedLabelFileTest, TruncatedLinesGiveAMessageOrAShorterObject) {
