@@ -1,6 +1,8 @@
 #include "designer/DesignPanel.h"
 
+#include "barcode/Ean.h"
 #include "designer/ControlHost.h"
+#include "platform/Dialogs.h"
 
 namespace quorvel {
 
@@ -20,11 +22,17 @@ void TDesignPanel::AddElement(TControl& element) {
   auto* host = new TControlHost(element, dialogs_, this);
   hosts_[&element] = host;
   host->raise();
+  // A barcode that cannot paint says why, once the paint event is over.
+  if (auto* barcode = dynamic_cast<TEan*>(&element))
+    barcode->OnPaintError = [this](TEan&, const std::string& message) {
+      QMetaObject::invokeMethod(this, [this, message] { dialogs_.ShowMessage(message); }, Qt::QueuedConnection);
+    };
 }
 
 void TDesignPanel::RemoveElement(TControl& element) {
   auto found = hosts_.find(&element);
   if (found == hosts_.end()) return;
+  if (auto* barcode = dynamic_cast<TEan*>(&element)) barcode->OnPaintError = nullptr;
   found->second->Detach();
   hosts_.erase(found);
 }

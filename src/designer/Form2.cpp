@@ -146,7 +146,7 @@ TForm2::TForm2(IDialogs& dialogs, IPrinter& printer, QWidget* parent)
   columns->addWidget(BuildObjectPanel());
   setCentralWidget(central);
   statusBar()->setObjectName("StatusBar");
-  connect(pages_, &QTabWidget::currentChanged, this, [this](int index) { PageChanged(index); });
+  connect(pages_, &QTabWidget::currentChanged, this, [this](int index) { Guarded([=, this] { PageChanged(index); })(); });
 
   document_.SetSurface(panel_);
   try {
@@ -157,7 +157,6 @@ TForm2::TForm2(IDialogs& dialogs, IPrinter& printer, QWidget* parent)
   commands_.Start();
   ShowSettings();
   SizeSurface();
-  obox_refresh();
   resize(1100, 760);
 }
 
@@ -165,11 +164,11 @@ TForm2::~TForm2() { document_.SetSurface(nullptr); }
 
 void TForm2::BuildMenus() {
   QMenu* label = menuBar()->addMenu("Etikett");
-  label->addAction("neu", this, [this] { commands_.New(); });
+  label->addAction("neu", this, Guarded([this] { commands_.New(); }));
   // "speichern" runs the toolbar's Save, which users expect of it.
-  label->addAction("speichern", this, [this] { commands_.Save(); });
-  label->addAction("speichern unter", this, [this] { commands_.SaveAs(); });
-  label->addAction(QString::fromUtf8("öffnen"), this, [this] { commands_.Open(); });
+  label->addAction("speichern", this, Guarded([this] { commands_.Save(); }));
+  label->addAction("speichern unter", this, Guarded([this] { commands_.SaveAs(); }));
+  label->addAction(QString::fromUtf8("öffnen"), this, Guarded([this] { commands_.Open(); }));
   menuBar()->addAction("Ende", this, [this] { close(); });
 }
 
@@ -177,8 +176,8 @@ void TForm2::BuildTopBar() {
   QToolBar* bar = addToolBar("Werkzeugleiste");
   bar->setObjectName("ToolBar");
   bar->setMovable(false);
-  bar->addAction(OpenPicture(), QString::fromUtf8("Etikett öffnen"), this, [this] { commands_.Open(); });
-  bar->addAction(SavePicture(), "Etikett speichern", this, [this] { commands_.Save(); });
+  bar->addAction(OpenPicture(), QString::fromUtf8("Etikett öffnen"), this, Guarded([this] { commands_.Open(); }));
+  bar->addAction(SavePicture(), "Etikett speichern", this, Guarded([this] { commands_.Save(); }));
   bar->addAction(PrintPicture(), "Etikett drucken");
   bar->addSeparator();
   bar->addAction(CutPicture(), QString::fromUtf8("Löschen"));
@@ -234,7 +233,7 @@ void TForm2::BuildTopBar() {
   auto* print = new QPushButton("Drucken");
   print->setToolTip("Etikett drucken");
   auto* zoomOut = new QPushButton("zoom aus");
-  connect(zoomOut, &QPushButton::clicked, this, [this] { zoom_aus(); });
+  connect(zoomOut, &QPushButton::clicked, this, Guarded([this] { zoom_aus(); }));
   auto* objectList = new QPushButton("Objektliste");
   connect(objectList, &QPushButton::clicked, this, [this] { objectPanel_->setVisible(!objectPanel_->isVisible()); });
   for (QPushButton* button : {preview, print, new QPushButton("zoom +"), new QPushButton("zoom -"), zoomOut, objectList})
@@ -358,7 +357,7 @@ QWidget* TForm2::BuildPrinterPage() {
 
   auto* save = new QPushButton("Drucker speichern");
   save->setObjectName("SavePrinter");
-  connect(save, &QPushButton::clicked, this, [this] { commands_.SavePrinter(); });
+  connect(save, &QPushButton::clicked, this, Guarded([this] { commands_.SavePrinter(); }));
   column->addWidget(save, 0, Qt::AlignLeft);
   column->addStretch();
   return page;
@@ -425,7 +424,7 @@ QWidget* TForm2::BuildObjectPanel() {
   objectList_->setObjectName("ObjectList");
   objectList_->setEditable(true);
   objectList_->setEditText("Objektliste");
-  connect(objectList_, &QComboBox::activated, this, [this] { obox_click(); });
+  connect(objectList_, &QComboBox::activated, this, Guarded([this] { obox_click(); }));
   column->addWidget(objectList_);
   propertyGrid_ = new QTableWidget(0, 2);
   propertyGrid_->setObjectName("PropertyGrid");
@@ -498,10 +497,22 @@ void TForm2::DocumentReplaced() {
 }
 
 void TForm2::closeEvent(QCloseEvent* event) {
-  if (commands_.Close())
+  bool closing = false;
+  Guarded([&] { closing = commands_.Close(); })();
+  if (closing)
     event->accept();
   else
     event->ignore();
+}
+
+std::function<void()> TForm2::Guarded(std::function<void()> handler) {
+  return [this, handler = std::move(handler)] {
+    try {
+      handler();
+    } catch (const std::exception& error) {
+      dialogs_.ShowMessage(error.what());
+    }
+  };
 }
 
 }  // namespace quorvel

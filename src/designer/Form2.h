@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,8 @@ class TForm2 : public QMainWindow, public IDocumentView {
   QWidget* BuildSeriesPage();
   QWidget* BuildObjectPanel();
 
+  // The handler, made safe for Qt: a failure is shown, never thrown into the event loop.
+  std::function<void()> Guarded(std::function<void()> handler);
   // A settings field that edits a text of the document.
   QLineEdit* BoundEdit(std::string& field, const char* name);
   // The document's settings shown in the fields.
