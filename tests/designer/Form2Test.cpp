@@ -175,9 +175,9 @@ TEST_F(Form2Test, AnOpenedLabelShowsEveryObjectThroughItsHost) {
   OpenEveryKindLabel();
   TLabelDocument& document = Form().Document();
   ASSERT_EQ(document.ObjectCount(), 8);
-  EXPECT_EQ(Form().Panel1().size(), QSize(1000, 600));
-  EXPECT_EQ(Child<QLineEdit>("LabelWidth")->text(), "100");
-  EXPECT_EQ(Child<QLineEdit>("LeftMargin")->text(), "2,5");
+  EXPECT_EQ(Form().Panel1().size(), QSize(800, 500));
+  EXPECT_EQ(Child<QLineEdit>("LabelWidth")->text(), "80");
+  EXPECT_EQ(Child<QLineEdit>("LeftMargin")->text(), "17,5");
   for (int slot = 1; slot <= 8; ++slot) {
     TControlHost* host = HostOf(slot);
     ASSERT_NE(host, nullptr) << slot;
@@ -205,16 +205,16 @@ TEST_F(Form2Test, TheSurfaceShowsWhatTheElementsPaint) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form()));
   QImage surface = Form().Panel1().grab().toImage();
   EXPECT_EQ(surface.pixelColor(21, 300), QColor(0x1F, 0x3F, 0x8F));  // the box's frame
-  EXPECT_EQ(surface.pixelColor(500, 500), QColor(0xF4, 0xF8, 0xFF));  // and its fill
+  EXPECT_EQ(surface.pixelColor(500, 420), QColor(0xF4, 0xF8, 0xFF));  // and its fill
   EXPECT_EQ(surface.pixelColor(100, 220), QColor(250, 210, 40));     // the picture's sun
-  test::TDecoded qr = test::DecodeOne(surface.copy(660, 140, 220, 220));
+  test::TDecoded qr = test::DecodeOne(surface.copy(560, 130, 180, 180));
   EXPECT_EQ(qr.Text, "https://www.quorvel.example/");
-  test::TDecoded ean = test::DecodeOne(surface.copy(200, 150, 440, 180), {.Formats = "EAN-13"});
+  test::TDecoded ean = test::DecodeOne(surface.copy(200, 140, 360, 180), {.Formats = "EAN-13"});
   EXPECT_EQ(ean.Text, "4006381333931");
 
   // A change the element asks to be repainted shows at once.
   Form().Document().Object(1).Shape().SetBrushColor(clLime);
-  QTRY_COMPARE(Form().Panel1().grab().toImage().pixelColor(500, 500), QColor(Qt::green));
+  QTRY_COMPARE(Form().Panel1().grab().toImage().pixelColor(500, 420), QColor(Qt::green));
 }
 
 TEST_F(Form2Test, MouseEventsOnTheSurfaceReachTheObjectsControl) {
@@ -236,7 +236,7 @@ TEST_F(Form2Test, NewEmptiesTheSurfaceAndKeepsTheSettings) {
   EXPECT_TRUE(Form().Panel1().findChildren<TControlHost*>().isEmpty());
   EXPECT_EQ(Form().Document().ObjectCount(), 0);
   EXPECT_EQ(Child<QComboBox>("ObjectList")->count(), 0);
-  EXPECT_EQ(Child<QLineEdit>("LabelWidth")->text(), "100");
+  EXPECT_EQ(Child<QLineEdit>("LabelWidth")->text(), "80");
 }
 
 TEST_F(Form2Test, LeavingTheSettingsPageSizesTheSurface) {
@@ -321,11 +321,11 @@ TEST_F(Form2Test, ZoomAusReturnsElementsAndSurfaceTo100Percent) {
   TLabelDocument& document = Form().Document();
   document.Zoom = 2.0;
   for (int slot = 1; slot <= document.ObjectCount(); ++slot) document.Object(slot).UpdateElement(2.0);
-  EXPECT_EQ(HostOf(1)->geometry(), QRect(40, 40, 1920, 1120));
+  EXPECT_EQ(HostOf(1)->geometry(), QRect(40, 40, 1520, 920));
   Button("zoom aus")->click();
   EXPECT_EQ(document.Zoom, 1.0);
-  EXPECT_EQ(HostOf(1)->geometry(), QRect(20, 20, 960, 560));
-  EXPECT_EQ(Form().Panel1().size(), QSize(1000, 600));
+  EXPECT_EQ(HostOf(1)->geometry(), QRect(20, 20, 760, 460));
+  EXPECT_EQ(Form().Panel1().size(), QSize(800, 500));
 }
 
 TEST_F(Form2Test, ABarcodeThatCannotPaintSaysWhyOnceThePaintIsOver) {
