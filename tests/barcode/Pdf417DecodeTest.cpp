@@ -38,6 +38,8 @@ struct TCase {
   std::string Content{};  // the bytes a reader must get; empty: the value itself
 };
 
+void PrintTo(const TCase& c, std::ostream* out) { *out << c.Name; }
+
 std::string AllBytes() {
   std::string bytes;
   for (int b = 0; b < 256; ++b) bytes += char(b);
