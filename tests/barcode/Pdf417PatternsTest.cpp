@@ -150,26 +150,39 @@ std::vector<int> ReadRow(const std::string& row, int rowIndex, bool truncated, c
 
 TEST(Pdf417RowTest, RowsHoldStartIndicatorsCodewordsAndStopInTheirRowsCluster) {
   const TPdf417PatternTable& table = SyntheticPdf417Patterns();
-  TPdf417Options options;
-  options.Cols = 3;
-  TPdf417Symbol symbol = EncodePdf417Codewords("Quorvel 417", options);
-  for (bool truncated : {false, true}) {
-    std::vector<std::string> rows = Pdf417RowModules(symbol, truncated, table);
-    ASSERT_EQ(rows.size(), std::size_t(symbol.Rows));
-    for (int r = 0; r < symbol.Rows; ++r) {
-      const std::string& row = rows[r];
-      ASSERT_EQ(row.size(), std::size_t(17 * 3 + (truncated ? 35 : 69)));
-      EXPECT_EQ(row.substr(0, 17), "11111111010101000");
-      TPdf417RowIndicators indicators = Pdf417RowIndicators(symbol, r);
-      std::vector<int> expected{indicators.Left};
-      expected.insert(expected.end(), symbol.Codewords.begin() + 3 * r, symbol.Codewords.begin() + 3 * r + 3);
-      if (truncated) {
-        EXPECT_EQ(row.back(), '1');
-      } else {
-        EXPECT_EQ(row.substr(row.size() - 18), "111111101000101001");
-        expected.push_back(indicators.Right);
+  struct {
+    std::string Value;
+    int Cols;
+  } cases[] = {
+      {"Quorvel 417", 3},
+      {std::string(966, 'x'), 30},   // 900 codewords in 30 columns
+      {std::string(1033, 'x'), 29},  // 928 codewords
+      {std::string(86, 'x'), 1},     // 90 rows
+  };
+  for (const auto& c : cases) {
+    TPdf417Options options;
+    options.Mode = xbPDF417Mode::xbPDF417Binary;
+    options.Cols = c.Cols;
+    TPdf417Symbol symbol = EncodePdf417Codewords(c.Value, options);
+    for (bool truncated : {false, true}) {
+      std::vector<std::string> rows = Pdf417RowModules(symbol, truncated, table);
+      ASSERT_EQ(rows.size(), std::size_t(symbol.Rows));
+      for (int r = 0; r < symbol.Rows; ++r) {
+        const std::string& row = rows[r];
+        ASSERT_EQ(row.size(), std::size_t(17 * c.Cols + (truncated ? 35 : 69)));
+        EXPECT_EQ(row.substr(0, 17), "11111111010101000");
+        TPdf417RowIndicators indicators = Pdf417RowIndicators(symbol, r);
+        std::vector<int> expected{indicators.Left};
+        auto first = symbol.Codewords.begin() + c.Cols * r;
+        expected.insert(expected.end(), first, first + c.Cols);
+        if (truncated) {
+          EXPECT_EQ(row.back(), '1');
+        } else {
+          EXPECT_EQ(row.substr(row.size() - 18), "111111101000101001");
+          expected.push_back(indicators.Right);
+        }
+        EXPECT_EQ(ReadRow(row, r, truncated, table), expected) << "row " << r;
       }
-      EXPECT_EQ(ReadRow(row, r, truncated, table), expected) << "row " << r;
     }
   }
 }
