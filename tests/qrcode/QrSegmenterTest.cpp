@@ -173,7 +173,7 @@ namespace {
 
 // Texts of every kind of byte, escapes and Shift JIS included.
 std::string RandomText(std::mt19937& random) {
-  static const std::string kAlphabet = std::string("0123456789ABCXYZ $%*+-./:abcxyz\\[],egdfst\x81\x40\x93\xFA\xEB\xC0\xE0\x7F\xFF\x1D", 60);
+  static const std::string kAlphabet = "0123456789ABCXYZ $%*+-./:abcxyz\\[],egdfst\x81\x40\x93\xFA\xEB\xC0\xE0\x7F\xFF\x1D";
   std::uniform_int_distribution<int> length(0, 300), pick(0, static_cast<int>(kAlphabet.size()) - 1);
   std::string text(length(random), ' ');
   for (char& c : text) c = kAlphabet[pick(random)];
@@ -190,8 +190,9 @@ TEST(QrSegmenterTest, EveryPolicyCoversEveryByteExactlyOnce) {
           TQrSegmentation s = SegmentText(text, version, {policy, 8, kanji});
           int covered = 0, bits = 0;
           for (const TQrSegment& segment : s.Segments) {
-            if (segment.Mode == qmKanji)
+            if (segment.Mode == qmKanji) {
               for (int k = 0; k < segment.Count; k += 2) EXPECT_TRUE(IsQrKanjiPairAt(text, covered + k));
+            }
             covered += segment.Count;
             bits += QrSegmentBits(segment.Mode, segment.Count, version);
           }
