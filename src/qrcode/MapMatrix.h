@@ -16,11 +16,9 @@ class TMapMatrix {
     columns_ = columns;
     cells_.assign(static_cast<std::size_t>(rows) * columns, 0);
   }
-  void Clear() { Reset(0, 0); }
 
   int Rows() const { return rows_; }
   int Columns() const { return columns_; }
-  bool Empty() const { return cells_.empty(); }
 
   std::uint8_t& operator()(int row, int column) { return cells_[Index(row, column)]; }
   std::uint8_t operator()(int row, int column) const { return cells_[Index(row, column)]; }

@@ -35,7 +35,7 @@ struct TQrEncodeState {
   int SegVersion = 0;  // version the chosen segmentation was made for; 0: none
   std::uint8_t Version = 1;
   std::uint8_t Level = 0;
-  int Mask = -1;
+  int Mask = -1;  // chosen by the last matrix built; -1 before
   TQrEscapedText Escapes;
   // The segmentation of each version group made for this text so far, so
   // that choosing again never segments again.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -155,6 +156,44 @@ TEST(QrEscapesTest, StructuredAppendDecodesWithItsSequence) {
     EXPECT_EQ(decoded.SequenceSize, 2);
     EXPECT_EQ(decoded.Bytes, parts[i]);
   }
+}
+
+}  // namespace
+}  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+// Any text, escapes allowed or not, either encodes to a symbol that reads
+// back as its data or is refused with a position inside the text.
+TEST(QrEscapesTest, RandomTextsEncodeOrAreRefusedCleanly) {
+  static const std::string kAlphabet = "\\\\\\[]],, 0123456789sefdtgqAZaz";
+  std::mt19937 random(815);
+  std::uniform_int_distribution<int> length(0, 40), pick(0, static_cast<int>(kAlphabet.size()) - 1);
+  int decoded = 0;
+  for (int i = 0; i < 400; ++i) {
+    std::string text(length(random), ' ');
+    for (char& c : text) c = kAlphabet[pick(random)];
+    TQrOptions options;
+    options.AllowEscape = true;
+    options.EncodePolicy = static_cast<TQRCode_EncodePolicy>(i % 3);
+    TQrSymbol symbol = EncodeQrSymbol(text, options);
+    if (symbol.Result != 0) {
+      EXPECT_GE(symbol.Result, 1) << text;
+      EXPECT_LE(symbol.Result, static_cast<int>(text.size())) << text;
+      continue;
+    }
+    if (decoded++ >= 25) continue;
+    TBarcode2D_QRCode qr;
+    qr.SetAllowEscape(true);
+    qr.SetEncodePolicy(options.EncodePolicy);
+    qr.SetBarcode(text);
+    test::TDecoded result = test::DecodeQr(test::DrawWithQuietZone(qr, 2));
+    std::string data = QrUnescapedData(ParseQrEscapes(text));
+    // zxing-cpp puts the AIM prefix of FNC1 in second position before the data.
+    EXPECT_TRUE(result.Bytes.ends_with(data)) << text;
+  }
+  EXPECT_GT(decoded, 10);
 }
 
 }  // namespace

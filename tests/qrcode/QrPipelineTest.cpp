@@ -62,7 +62,9 @@ TEST(QrPipelineTest, TextsBeyondVersion40FireOnInvalidLength) {
     EXPECT_FALSE(qr.Draw());
     EXPECT_EQ(log.InvalidLength.size(), 2u);
     // Digits are the densest mode: 7090 digits are refused before segmenting.
-    if (text[0] == '7') EXPECT_EQ(qr.Segmentations, 0);
+    if (text[0] == '7') {
+      EXPECT_EQ(qr.Segmentations, 0);
+    }
   }
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -162,6 +163,45 @@ TEST(QrSegmenterTest, MaxDigitsIsTheDenseBound) {
   EXPECT_EQ(QrMaxDigits(19, 1, 0), 41);      // version 1-L
   EXPECT_EQ(QrMaxDigits(2956, 40, 0), 7089);  // version 40-L
   EXPECT_EQ(QrMaxDigits(1, 1, 0), -1);       // not even the header fits
+}
+
+}  // namespace
+}  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+// Texts of every kind of byte, escapes and Shift JIS included.
+std::string RandomText(std::mt19937& random) {
+  static const std::string kAlphabet = "0123456789ABCXYZ $%*+-./:abcxyz\\[],egdfst\x81\x40\x93\xFA\xEB\xC0\xE0\x7F\xFF\x1D";
+  std::uniform_int_distribution<int> length(0, 300), pick(0, static_cast<int>(kAlphabet.size()) - 1);
+  std::string text(length(random), ' ');
+  for (char& c : text) c = kAlphabet[pick(random)];
+  return text;
+}
+
+TEST(QrSegmenterTest, EveryPolicyCoversEveryByteExactlyOnce) {
+  std::mt19937 random(4711);
+  for (int i = 0; i < 200; ++i) {
+    std::string text = RandomText(random);
+    for (TQRCode_EncodePolicy policy : {epMixingOptimal, epMixingQuick, epSingleMode}) {
+      for (bool kanji : {false, true}) {
+        for (int version : {1, 10, 27}) {
+          TQrSegmentation s = SegmentText(text, version, {policy, 8, kanji});
+          int covered = 0, bits = 0;
+          for (const TQrSegment& segment : s.Segments) {
+            if (segment.Mode == qmKanji) {
+              for (int k = 0; k < segment.Count; k += 2) EXPECT_TRUE(IsQrKanjiPairAt(text, covered + k));
+            }
+            covered += segment.Count;
+            bits += QrSegmentBits(segment.Mode, segment.Count, version);
+          }
+          ASSERT_EQ(covered, static_cast<int>(text.size())) << i;
+          ASSERT_EQ(bits, s.BitCount) << i;
+        }
+      }
+    }
+  }
 }
 
 }  // namespace

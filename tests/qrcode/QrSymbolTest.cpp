@@ -172,7 +172,9 @@ TEST(QrSymbolTest, MasksAreAppliedAndRemovedInPlace) {
     int changed = 0;
     for (int r = 0; r < m.Rows(); ++r) {
       for (int c = 0; c < m.Columns(); ++c) {
-        if (m(r, c) >= 4) EXPECT_EQ(masked(r, c), m(r, c));
+        if (m(r, c) >= 4) {
+          EXPECT_EQ(masked(r, c), m(r, c));
+        }
         changed += masked(r, c) != m(r, c);
       }
     }
