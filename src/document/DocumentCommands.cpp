@@ -38,9 +38,10 @@ bool TDocumentCommands::Run(const std::function<void()>& command) {
 }
 
 void TDocumentCommands::Start() {
-  document_.StartDirectory = FromQString(QDir::currentPath());
-  Run([&] { ReadPrinterSettings(document_, SettingsPath(kPrinterSettingsFile)); });
-  Run([&] { ReadSheetSettings(document_, SettingsPath(kSheetSettingsFile)); });
+  startDirectory_ = QDir::currentPath();
+  document_.StartDirectory = FromQString(startDirectory_);
+  Run([&] { ReadPrinterSettings(document_); });
+  Run([&] { ReadSheetSettings(document_); });
 }
 
 void TDocumentCommands::New() {
@@ -81,12 +82,12 @@ void TDocumentCommands::SaveAs() {
 bool TDocumentCommands::Close() {
   return Run([&] {
     AskToSaveChanges();
-    WriteSheetSettings(document_, SettingsPath(kSheetSettingsFile));
+    WriteSheetSettings(document_);
   });
 }
 
 void TDocumentCommands::SavePrinter() {
-  Run([&] { WritePrinterSettings(document_, SettingsPath(kPrinterSettingsFile)); });
+  Run([&] { WritePrinterSettings(document_); });
 }
 
 // A failed save throws, so that the command asking does not go on to
@@ -119,11 +120,7 @@ void TDocumentCommands::Store(const std::string& path) {
 // Settings files are found by bare names in the start directory, and label
 // files may name pictures relative to it, whatever a file dialog did.
 void TDocumentCommands::RestoreWorkingDirectory() {
-  if (!document_.StartDirectory.empty()) QDir::setCurrent(ToQString(document_.StartDirectory));
-}
-
-std::string TDocumentCommands::SettingsPath(const std::string& name) const {
-  return document_.StartDirectory.empty() ? name : document_.StartDirectory + "/" + name;
+  if (!startDirectory_.isEmpty()) QDir::setCurrent(startDirectory_);
 }
 
 }  // namespace quorvel

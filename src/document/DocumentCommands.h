@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 #include <string>
 
@@ -58,11 +59,13 @@ class TDocumentCommands {
   void SaveToNamedFile(const std::string& path);
   void Store(const std::string& path);
   void RestoreWorkingDirectory();
-  std::string SettingsPath(const std::string& name) const;
 
   TLabelDocument& document_;
   IDialogs& dialogs_;
   IDocumentView& view_;
+  // The start directory as the system names it: a folder name that
+  // Windows-1252 cannot spell must still be found again.
+  QString startDirectory_;
 };
 
 }  // namespace quorvel
