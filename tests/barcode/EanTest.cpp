@@ -59,8 +59,9 @@ TEST_F(EanTest, InitialValues) {
   EXPECT_FALSE(ean.DisableEditor());
   EXPECT_EQ(ean.LastPaintError(), erOK);
   EXPECT_EQ(ean.SetOfChars(), "0123456789");
-  // 103 modules of the example with its digit blanks, plus 20.
-  EXPECT_EQ(ean.Width(), 123);
+  // 103 modules of the example with its digit blanks, plus 20, raised to one
+  // PDF417 row of the default 10 columns: 17 x 10 + 69 modules.
+  EXPECT_EQ(ean.Width(), 239);
   EXPECT_EQ(ean.Height(), 80);
 
   EXPECT_TRUE(ean.Caption().Visible());
