@@ -93,12 +93,15 @@ void PrintSeries(TLabelPrinting& printing, const TSeriesOptions& options) {
   printing.BeginJob();
   printing.InJob([&] {
     std::string line;
+    int labels = 0;
     for (int lineNumber = 1; reader.NextLine(line); ++lineNumber) {
-      if (lineNumber < StrToInt(options.FirstLine) || lineNumber > StrToInt(options.LastLine)) continue;
-      std::vector<std::string> values = SplitSeriesLine(line);
-      ApplySeriesValues(document, values);
-      int copies = SeriesCopies(values, quantityColumn, StrToInt(options.EachCount));
-      for (int copy = 0; copy < copies; ++copy) printing.drucke_serie();
+      if (lineNumber >= StrToInt(options.FirstLine) && lineNumber <= StrToInt(options.LastLine)) {
+        std::vector<std::string> values = SplitSeriesLine(line);
+        ApplySeriesValues(document, values);
+        int copies = SeriesCopies(values, quantityColumn, StrToInt(options.EachCount));
+        for (int copy = 0; copy < copies; ++copy, ++labels) printing.drucke_serie();
+      }
+      if (options.Progress) options.Progress(lineNumber, labels);
     }
   });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@ struct TSeriesOptions {
   std::string FirstLine = "1";   // "Start bei Etikett "
   std::string LastLine = "9999";  // "Ende bei Etikett "
   std::string EachCount = "1";    // "jedes Etikett" ... "mal drucken"
+  // Told after every line read, with the lines read and the labels placed so far.
+  std::function<void(int linesRead, int labelsPrinted)> Progress;
 };
 
 // Gives value k of a line to every object whose Variable is k: texts,
