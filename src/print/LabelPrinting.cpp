@@ -1,5 +1,7 @@
 #include "print/LabelPrinting.h"
 
+#include <cmath>
+
 #include "document/LabelDocument.h"
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
@@ -80,19 +82,34 @@ void TLabelPrinting::BeginRun(const TStartCell& start) {
   run_.LeftMargin = StrToFloat(layout.LeftMargin);
   run_.LabelWidth = StrToFloat(layout.LabelWidth);
   run_.LabelHeight = StrToFloat(layout.LabelHeight);
+  run_.NewPagePending = false;
+  CheckStartCell();
+}
+
+void TLabelPrinting::CheckStartCell() const {
+  auto onSheet = [](double index, double count) { return index >= 0 && index < count && index == std::floor(index); };
+  if (onSheet(run_.PrintRow, run_.Rows) && onSheet(run_.PrintColumn, run_.Columns)) return;
+  throw EUserError(Cp1252FromUtf8("Die Startzelle Zeile ") + FloatToStr(run_.PrintRow + 1) + " / Spalte " +
+                   FloatToStr(run_.PrintColumn + 1) + Cp1252FromUtf8(" liegt nicht auf dem Blatt mit ") +
+                   FloatToStr(run_.Rows) + " Zeilen und " + FloatToStr(run_.Columns) + " Spalten");
 }
 
 void TLabelPrinting::PrintCopies(const std::string& count, const TStartCell& start) {
   BeginRun(start);
+  // Read before the job begins, so a typing error never wastes a sheet.
+  int copies = StrToInt(count);
   setze_aufloesung();
   BeginJob();
   InJob([&] {
-    int copies = StrToInt(count);
     for (int i = 0; i < copies; ++i) drucke_serie();
   });
 }
 
 void TLabelPrinting::drucke_serie() {
+  if (run_.NewPagePending) {
+    printer_.NewPage();
+    run_.NewPagePending = false;
+  }
   double x = (run_.LabelWidth + run_.ColumnGap) * run_.PrintColumn + run_.LeftMargin;
   double y = (run_.LabelHeight + run_.RowGap) * run_.PrintRow + run_.TopMargin;
   ausgabe_etikett(document_, printer_.Canvas(), x, y, scale_);
@@ -100,7 +117,7 @@ void TLabelPrinting::drucke_serie() {
   if (lastColumn && run_.PrintRow == run_.Rows - 1) {
     run_.PrintRow = 0;
     run_.PrintColumn = 0;
-    printer_.NewPage();
+    run_.NewPagePending = true;
   } else if (lastColumn) {
     run_.PrintRow += 1;
     run_.PrintColumn = 0;

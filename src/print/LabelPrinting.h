@@ -37,13 +37,16 @@ class TLabelPrinting {
   // "Start Drucken" of the current label: `count` copies from the start cell.
   void PrintCopies(const std::string& count, const TStartCell& start);
 
-  // Prints one copy at the run's cell and advances it, starting a new page
-  // after the last cell of a sheet.
+  // Prints one copy at the run's cell and advances it; after the last cell
+  // of a sheet the next copy begins a new page.
   void drucke_serie();
 
   // Fills the run: cell 0/0, then the start cell when either field is not
-  // "1" (read as decimals; a failure keeps what was read), then the layout
-  // snapshot (throws EConvertError for a field that is not a number).
+  // "1" (read as decimals; a text that is not a number keeps what was read
+  // before it), then the layout snapshot (EConvertError for a field that is
+  // not a number). A start cell off the sheet (below 1, beyond the rows or
+  // columns, or with a fraction) throws EUserError: it would print past the
+  // sheet without end.
   void BeginRun(const TStartCell& start);
 
   // Ends any open job and begins a new one.
@@ -58,6 +61,7 @@ class TLabelPrinting {
 
  private:
   int ReadPrintableSize(std::string& field, int fallback, const char* message);
+  void CheckStartCell() const;
 
   TLabelDocument& document_;
   IPrinter& printer_;

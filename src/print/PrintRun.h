@@ -16,6 +16,10 @@ struct TPrintRun {
   double LeftMargin = 0;
   double LabelWidth = 0;
   double LabelHeight = 0;
+  // The last cell of a sheet is filled: the next copy goes onto a new page.
+  // Beginning it only then keeps a run that fills its last sheet exactly
+  // from feeding out a blank one.
+  bool NewPagePending = false;
 };
 
 }  // namespace quorvel

@@ -42,7 +42,7 @@ bool FileLooksLikeUtf8(std::istream& in) {
 std::vector<std::string> SplitSeriesLine(std::string_view line) {
   std::vector<std::string> values;
   std::size_t start = 0;
-  while (values.size() < static_cast<std::size_t>(kMaxSeriesValues)) {
+  for (;;) {
     std::size_t separator = line.find(';', start);
     if (separator == std::string_view::npos) {
       if (start < line.size()) values.emplace_back(line.substr(start));

@@ -7,12 +7,9 @@
 
 namespace quorvel {
 
-// A line of a series file holds at most this many values; later ones are
-// dropped.
-constexpr int kMaxSeriesValues = 30;
-
 // Cuts a series line at every ';'. The text after the last ';' is one more
-// value only when it is not empty; an empty line holds no value.
+// value only when it is not empty; an empty line holds no value. Every value
+// is kept, so variables above 30 work too.
 std::vector<std::string> SplitSeriesLine(std::string_view line);
 
 // Reads a series file line by line, whatever its size, in Windows-1252.

@@ -88,6 +88,10 @@ void PrintSeries(TLabelPrinting& printing, const TSeriesOptions& options) {
   if (!FileExists(path)) throw EUserError("Die Datei " + path + " existiert nicht !");
   int quantityColumn = document.QuantityColumn.empty() ? 0 : OptionalInt(document.QuantityColumn);
   printing.BeginRun(options.Start);
+  // Every field is read before the job begins, so a typing error never wastes a sheet.
+  int firstLine = StrToInt(options.FirstLine);
+  int lastLine = StrToInt(options.LastLine);
+  int eachCount = StrToInt(options.EachCount);
   printing.setze_aufloesung();
   TSeriesFileReader reader(path);
   printing.BeginJob();
@@ -95,11 +99,15 @@ void PrintSeries(TLabelPrinting& printing, const TSeriesOptions& options) {
     std::string line;
     int labels = 0;
     for (int lineNumber = 1; reader.NextLine(line); ++lineNumber) {
-      if (lineNumber >= StrToInt(options.FirstLine) && lineNumber <= StrToInt(options.LastLine)) {
-        std::vector<std::string> values = SplitSeriesLine(line);
-        ApplySeriesValues(document, values);
-        int copies = SeriesCopies(values, quantityColumn, StrToInt(options.EachCount));
-        for (int copy = 0; copy < copies; ++copy, ++labels) printing.drucke_serie();
+      if (lineNumber >= firstLine && lineNumber <= lastLine) {
+        try {
+          std::vector<std::string> values = SplitSeriesLine(line);
+          ApplySeriesValues(document, values);
+          int copies = SeriesCopies(values, quantityColumn, eachCount);
+          for (int copy = 0; copy < copies; ++copy, ++labels) printing.drucke_serie();
+        } catch (const EUserError& e) {
+          throw EUserError(std::string(e.what()) + " (Zeile " + std::to_string(lineNumber) + " der Seriendatei)");
+        }
       }
       if (options.Progress) options.Progress(lineNumber, labels);
     }

@@ -32,8 +32,10 @@ int SeriesCopies(const std::vector<std::string>& values, int quantityColumn, int
 
 // "Start Drucken" of a series: every line of the document's series file in
 // the line range fills the label and prints its copies on the sheet, cell
-// after cell and page after page. Throws EUserError when the file does not
-// exist (before any job begins) and for fields that are not numbers.
+// after cell and page after page. A missing file and fields that are not
+// numbers throw EUserError before any job begins; an error while printing a
+// line (a picture that cannot be read, a value a barcode cannot encode) ends
+// the job, so the copies placed are printed, and names the line.
 void PrintSeries(TLabelPrinting& printing, const TSeriesOptions& options);
 
 }  // namespace quorvel

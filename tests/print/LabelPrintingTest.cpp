@@ -48,19 +48,25 @@ TEST_F(LabelPrintingTest, CopiesFillTheSheetRowByRowAndContinueOnANewPage) {
   EXPECT_FALSE(printer.Printing());
 }
 
-TEST_F(LabelPrintingTest, ACopyInTheLastCellStartsANewPageBeforeTheJobEnds) {
+TEST_F(LabelPrintingTest, ACopyInTheLastCellFeedsOutNoBlankSheet) {
   document.Layout.Columns = "3";
   printing.PrintCopies("1", {"2", "3"});
-  ASSERT_EQ(printer.Pages.size(), 2u);
+  ASSERT_EQ(printer.Pages.size(), 1u);
   EXPECT_EQ(Cells(0), (TCells{{1, 2}}));
-  EXPECT_TRUE(Cells(1).empty());
+}
+
+TEST_F(LabelPrintingTest, CopiesThatFillTheLastSheetExactlyEndWithIt) {
+  printing.PrintCopies("8", {});
+  ASSERT_EQ(printer.Pages.size(), 2u);
+  EXPECT_EQ(Cells(1), (TCells{{0, 0}, {0, 1}, {1, 0}, {1, 1}}));
 }
 
 TEST_F(LabelPrintingTest, StartCellsAreReadOnlyWhenNotBothOneAndKeepWhatWasRead) {
+  document.Layout.Rows = "4";
   struct {
     TStartCell Start;
     double Row, Column;
-  } cases[] = {{{"1", "1"}, 0, 0}, {{"1", "2"}, 0, 1}, {{"3", "x"}, 2, 0}, {{"x", "3"}, 0, 0}, {{"2,5", "1"}, 1.5, 0}};
+  } cases[] = {{{"1", "1"}, 0, 0}, {{"1", "2"}, 0, 1}, {{"3", "x"}, 2, 0}, {{"x", "3"}, 0, 0}, {{"4,0", "2"}, 3, 1}};
   for (const auto& c : cases) {
     printing.BeginRun(c.Start);
     EXPECT_EQ(printing.Run().PrintRow, c.Row) << c.Start.Row << "/" << c.Start.Column;
@@ -68,10 +74,18 @@ TEST_F(LabelPrintingTest, StartCellsAreReadOnlyWhenNotBothOneAndKeepWhatWasRead)
   }
 }
 
-TEST_F(LabelPrintingTest, ACellPastTheSheetRunsOnWithoutWrapping) {
-  printing.PrintCopies("2", {"1", "3"});
-  ASSERT_EQ(printer.Pages.size(), 1u);
-  EXPECT_EQ(Cells(0), (TCells{{0, 2}, {0, 3}}));
+TEST_F(LabelPrintingTest, AStartCellOffTheSheetIsRefusedBeforeTheJob) {
+  for (TStartCell start : {TStartCell{"3", "1"}, TStartCell{"1", "3"}, TStartCell{"0", "1"}, TStartCell{"1", "-1"},
+                           TStartCell{"1,5", "1"}}) {
+    try {
+      printing.PrintCopies("1", start);
+      ADD_FAILURE() << start.Row << "/" << start.Column;
+    } catch (const EUserError& e) {
+      EXPECT_NE(std::string(e.what()).find("liegt nicht auf dem Blatt mit 2 Zeilen und 2 Spalten"), std::string::npos)
+          << e.what();
+    }
+  }
+  EXPECT_EQ(printer.JobsBegun, 0);
 }
 
 TEST_F(LabelPrintingTest, PlacesTheCopyByLabelSizeGapAndMargin) {
@@ -123,7 +137,7 @@ TEST_F(LabelPrintingTest, ABadPrintableSizeIsReportedAndReplaced) {
   EXPECT_DOUBLE_EQ(printing.Scale().X, 300.0 / 195);
 }
 
-TEST_F(LabelPrintingTest, ABadLayoutStopsBeforeTheJobAndABadCountEndsTheJob) {
+TEST_F(LabelPrintingTest, ABadLayoutOrCountStopsBeforeTheJob) {
   document.Layout.Columns = "zwei";
   try {
     printing.PrintCopies("1", {});
@@ -135,8 +149,7 @@ TEST_F(LabelPrintingTest, ABadLayoutStopsBeforeTheJobAndABadCountEndsTheJob) {
 
   document.Layout.Columns = "2";
   EXPECT_THROW(printing.PrintCopies("viele", {}), EConvertError);
-  EXPECT_EQ(printer.JobsBegun, 1);
-  EXPECT_FALSE(printer.Printing());
+  EXPECT_EQ(printer.JobsBegun, 0);
 }
 
 }  // namespace

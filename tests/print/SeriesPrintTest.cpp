@@ -128,10 +128,33 @@ TEST_F(SeriesPrintTest, AMissingFileIsReportedBeforeAnyJob) {
   EXPECT_EQ(printer.JobsBegun, 0);
 }
 
-TEST_F(SeriesPrintTest, ABadCountStopsAtTheFirstLineAndEndsTheJob) {
-  EXPECT_THROW(Print("A\nB\n", {.EachCount = "x"}), EConvertError);
-  EXPECT_EQ(printer.JobsBegun, 1);
+TEST_F(SeriesPrintTest, BadCountsAndRangesStopBeforeTheJob) {
+  for (TSeriesOptions options : {TSeriesOptions{.EachCount = "x"}, TSeriesOptions{.FirstLine = ""},
+                                 TSeriesOptions{.LastLine = "9.999"}})
+    EXPECT_THROW(Print("A\nB\n", options), EConvertError);
+  EXPECT_EQ(printer.JobsBegun, 0);
+}
+
+TEST_F(SeriesPrintTest, AnErrorInALineEndsTheJobWithWhatWasPlacedAndNamesTheLine) {
+  TLabelObject& picture = document.Append(std::make_unique<TLabelObject>(TObjectKind::okPicture));
+  picture.Variable = 2;
+  test::WriteFile(dir.Path("broken.jpg"), "no picture");
+  try {
+    Print("GOOD\nBAD;" + dir.Path("broken.jpg") + "\nNEVER\n");
+    FAIL();
+  } catch (const EUserError& e) {
+    EXPECT_NE(std::string(e.what()).find("(Zeile 2 der Seriendatei)"), std::string::npos) << e.what();
+  }
   EXPECT_FALSE(printer.Printing());
+  EXPECT_EQ(Page(0), (std::vector<std::string>{"GOOD", "", "", "", "", ""}));
+}
+
+TEST_F(SeriesPrintTest, VariablesBeyondThirtyWork) {
+  std::string line;
+  for (int i = 1; i <= 34; ++i) line += "V" + std::to_string(i) + ";";
+  document.Object(1).Variable = 34;
+  Print(line + "\n");
+  EXPECT_EQ(Page(0)[0], "V34");
 }
 
 TEST(SeriesCopiesTest, FollowsTheQuantityColumnOnlyWhenItHoldsANumber) {
