@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "document/DesignSurface.h"
+#include "platform/Control.h"
 
 namespace quorvel {
 

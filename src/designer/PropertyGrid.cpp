@@ -185,7 +185,7 @@ void TPropertyGrid::ShowButton(QPushButton* button, int row) {
 }
 
 void TPropertyGrid::TakeListChoice(QComboBox* list) {
-  if (!list->isVisible()) return;
+  if (list->isHidden()) return;
   list->hide();
   if (list->currentIndex() < 0 || pickerRow_ < 0) return;
   filling_ = true;

@@ -61,14 +61,17 @@ void TSelectionEditor::Reset() {
 double TSelectionEditor::Snap(int value) const { return raster(value, document_.SnapGrid); }
 
 void TSelectionEditor::ObjectDown(const TControl& control, int x, int y) {
-  grabX_ = Snap(x);
-  grabY_ = Snap(y);
   document_.CurrentObject = getobject(control);
   TLabelObject* object = Current();
   if (!object) {
     delpoints();
     return;
   }
+  // Texts move unsnapped, so they are held where they were grabbed: a
+  // snapped grab would make them jump on the first move.
+  bool snapped = object->Kind() != TObjectKind::okText;
+  grabX_ = snapped ? Snap(x) : x;
+  grabY_ = snapped ? Snap(y) : y;
   dragging_ = true;
   setpoints();
   view_.ObjectPressed(*object);

@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include "barcode/Ean.h"
+#include "designer/ControlHost.h"
 #include "designer/DesignPanel.h"
 #include "designer/Form2.h"
 #include "designer/HandleWidgets.h"
@@ -79,7 +80,7 @@ class EditingTest : public ::testing::Test {
     for (int i = 0; i < list->count(); ++i) names.push_back(list->itemText(i).toStdString());
     return names;
   }
-  QWidget* HostOf(TLabelObject& object) { return reinterpret_cast<QWidget*>(form_->Panel1().HostOf(object.Element())); }
+  QWidget* HostOf(TLabelObject& object) { return form_->Panel1().HostOf(object.Element()); }
   QWidget* Handle(THandle handle) { return form_->Handles().Handle(handle); }
   void SetGrid(const char* grid) { Child<QComboBox>("SnapGrid")->setEditText(grid); }
   // Presses on the object at (x, y), moves the pointer to the points in turn, releases.
@@ -202,13 +203,13 @@ TEST_F(EditingTest, PasteFollowsTheCopyTable) {
   EXPECT_EQ((std::pair{lineCopy.Left, lineCopy.Top}), (std::pair{60, 50}));
 
   TLabelObject& bar = Create("CreateBarcode");
-  bar.Barcode().SetTypBarCode(bcCode128);
+  bar.Barcode().SetTypBarCode(TTypBarCode::bcCode128);
   bar.Barcode().SetBarCode("QUORVEL-7");
   MenuItem("Kopieren")->trigger();
   paste->trigger();
   TLabelObject& barCopy = Doc().Object(Doc().ObjectCount());
   EXPECT_EQ(barCopy.Name, "bar02");
-  EXPECT_EQ(barCopy.Barcode().TypBarCode(), bcCode128);
+  EXPECT_EQ(barCopy.Barcode().TypBarCode(), TTypBarCode::bcCode128);
   EXPECT_EQ(barCopy.Barcode().BarCode(), "QUORVEL-7");
   EXPECT_EQ((std::pair{barCopy.Left, barCopy.Top}), (std::pair{bar.Left + 10, bar.Top + 10}));
 
@@ -276,9 +277,10 @@ TEST_F(EditingTest, MovesSnapToTheGrid) {
     TLabelObject& object = Create(c.Button);
     Doc().Modified = false;
     int left = object.Left;
+    int top = object.Top;
     Drag(HostOf(object), {30, 5}, {{c.To, 5}});
     EXPECT_EQ(object.Left - left, c.Moved) << c.Grid << " " << c.Button << " " << c.To;
-    EXPECT_EQ(object.Top, 10);
+    EXPECT_EQ(object.Top, top) << c.Grid << " " << c.Button;
     EXPECT_EQ(Doc().Modified, c.Moved != 0);
     EXPECT_EQ(Handle(THandle::kr1)->pos().x(), object.Left - 4);
   }
@@ -288,8 +290,8 @@ TEST_F(EditingTest, ObjectFollowsThePointerInGridSteps) {
   TLabelObject& box = Create("CreateBox");
   QWidget* host = HostOf(box);
   SendMouse(host, QEvent::MouseButtonPress, {30, 5});
-  SendMouse(host, QEvent::MouseMove, {43, 5});  // 10 to the right; the pointer is now at 33 inside
-  SendMouse(host, QEvent::MouseMove, {45, 5});
+  SendMouse(host, QEvent::MouseMove, {43, 5});  // 10 to the right
+  SendMouse(host, QEvent::MouseMove, {45, 5});  // 15 beyond the grab: another 10
   SendMouse(host, QEvent::MouseButtonRelease, {45, 5});
   EXPECT_EQ(box.Left, 30);
 }
@@ -364,7 +366,7 @@ TEST_F(EditingTest, GridShowsEveryKindsRows) {
     Create(button);
     EXPECT_EQ(Captions().size(), rows) << button;
   }
-  EXPECT_EQ(Grid()->height(), 7 * 19);
+  EXPECT_EQ(Grid()->height(), (6 + 1) * 19);  // the QR Code's six rows
 }
 
 TEST_F(EditingTest, ConversionErrorKeepsTheRowsBefore) {
@@ -411,7 +413,7 @@ TEST_F(EditingTest, SymbologyListReplacesTheValue) {
   EXPECT_EQ(list->currentText(), "Ean13");
   list->setCurrentIndex(list->findText("Code39Standard"));
   emit list->activated(list->currentIndex());
-  EXPECT_EQ(bar.Barcode().TypBarCode(), bcCode39Standard);
+  EXPECT_EQ(bar.Barcode().TypBarCode(), TTypBarCode::bcCode39Standard);
   EXPECT_NE(bar.Barcode().BarCode(), old);
   EXPECT_EQ(Cell("Text"), old);
   EXPECT_EQ(Cell("Barcodetyp"), "Code39Standard");
