@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QPainter>
 #include <QTest>
+#include <functional>
 #include <QToolButton>
 
 #include "barcode/Ean.h"
@@ -384,6 +385,73 @@ TEST_F(EditingTest, ConversionErrorKeepsTheRowsBefore) {
   EXPECT_EQ(box.Height, 50);
   EXPECT_EQ(box.PenWidth, 1);
   EXPECT_EQ(box.Element().Left(), 40);
+}
+
+TEST_F(EditingTest, EveryKindAppliesItsRowsUpToABadNumber) {
+  struct TCase {
+    const char* Button;
+    const char* BadRow;
+    const char* LaterRow;
+    const char* LaterValue;
+    std::function<bool(const TLabelObject&)> LaterUntouched;
+  };
+  const TCase kCases[] = {
+      {"CreateBox", "Höhe", "Strichstärke", "3", [](const TLabelObject& o) { return o.PenWidth == 1; }},
+      {"CreateHLine", "Breite", "Strichstärke", "3", [](const TLabelObject& o) { return o.PenWidth == 1; }},
+      {"CreateVLine", "Höhe", "Strichstärke", "3", [](const TLabelObject& o) { return o.PenWidth == 1; }},
+      {"CreateText", "Schriftgröße", "Fett", "ja", [](const TLabelObject& o) { return !o.Bold; }},
+      {"CreatePicture", "Breite", "Höhe", "77", [](const TLabelObject& o) { return o.Height == 50; }},
+      {"CreateBarcode", "Höhe", "Hochkant", "ja", [](const TLabelObject& o) { return o.Barcode().Angle() == 0; }},
+      {"CreateVerticalText", "Winkel", "Schriftart", "Courier", [](const TLabelObject& o) { return o.FontName == "Arial"; }},
+      {"CreateQrCode", "Breite", "Höhe", "77", [](const TLabelObject& o) { return o.Height == 100; }},
+  };
+  Child<QComboBox>("FontName")->setEditText("Arial");
+  for (const TCase& c : kCases) {
+    TLabelObject& object = Create(c.Button);
+    SetCell("Links", "33");
+    SetCell(c.BadRow, "x");
+    SetCell(c.LaterRow, c.LaterValue);
+    size_t messages = dialogs_.Messages().size();
+    Click("Apply");
+    EXPECT_EQ(dialogs_.Messages().size(), messages + 1) << c.Button;
+    EXPECT_EQ(object.Left, 33) << c.Button;
+    EXPECT_EQ(object.Element().Left(), 33) << c.Button;
+    EXPECT_TRUE(c.LaterUntouched(object)) << c.Button;
+  }
+}
+
+TEST_F(EditingTest, VerticalLinePenSetsItsWidth) {
+  TLabelObject& line = Create("CreateVLine");
+  SetCell("Strichstärke", "4");
+  Click("Apply");
+  EXPECT_EQ((std::pair{line.PenWidth, line.Width}), (std::pair{4, 4}));
+}
+
+TEST_F(EditingTest, PictureButtonReadsTheChosenFile) {
+  TLabelObject& picture = Create("CreatePicture");
+  QImage image(40, 30, QImage::Format_RGB32);
+  image.fill(Qt::red);
+  std::string path = dir_.Path("rot.bmp");
+  ASSERT_TRUE(image.save(QString::fromStdString(path), "BMP"));
+  Grid()->setCurrentCell(Row("Bilddatei"), 1);
+  EXPECT_FALSE(form_->PropertyGrid().PictureButton()->isHidden());
+  dialogs_.AnswerFile(path);
+  form_->PropertyGrid().PictureButton()->click();
+  EXPECT_EQ(picture.PictureFile, path);
+  EXPECT_EQ(picture.Image().Picture().Width(), 40);
+  ASSERT_EQ(dialogs_.Questions().size(), 1u);
+  EXPECT_EQ(dialogs_.Questions()[0].Options.Filter, "Bild|*.jpg|Bild|*.bmp");
+  EXPECT_EQ(dialogs_.Questions()[0].Options.FileName, "*.jpg");
+
+  std::string broken = dir_.Path("kaputt.jpg");
+  test::WriteFile(broken, "no picture at all");
+  Grid()->setCurrentCell(Row("Links"), 1);
+  Grid()->setCurrentCell(Row("Bilddatei"), 1);
+  dialogs_.AnswerFile(broken);
+  form_->PropertyGrid().PictureButton()->click();
+  EXPECT_EQ(dialogs_.Messages().size(), 1u);
+  EXPECT_EQ(picture.PictureFile, path);
+  EXPECT_EQ(picture.Image().Picture().Width(), 40);
 }
 
 TEST_F(EditingTest, LinePenSetsItsThickness) {
