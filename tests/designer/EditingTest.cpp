@@ -221,6 +221,28 @@ TEST_F(EditingTest, PasteFollowsTheCopyTable) {
   EXPECT_EQ(Doc().ObjectCount(), before);
 }
 
+TEST_F(EditingTest, StackingRefreshAndRightClick) {
+  TLabelObject& box = Create("CreateBox");
+  TLabelObject& text = Create("CreateText");
+  auto order = [&] {
+    QObjectList children = form_->Panel1().children();
+    return children.indexOf(HostOf(box)) < children.indexOf(HostOf(text));
+  };
+  EXPECT_TRUE(order());  // the text came last
+  SendMouse(HostOf(box), QEvent::MouseButtonPress, {2, 2}, Qt::RightButton);
+  SendMouse(HostOf(box), QEvent::MouseButtonRelease, {2, 2}, Qt::RightButton);
+  EXPECT_EQ(Doc().CurrentObject, 1);  // a right-click selects before the menu acts
+  MenuItem("nach vorne bringen")->trigger();
+  EXPECT_FALSE(order());
+  MenuItem("nach hinten bringen")->trigger();
+  EXPECT_TRUE(order());
+
+  text.Deleted = true;
+  Click("Refresh");
+  EXPECT_TRUE(HostOf(text)->isHidden());
+  EXPECT_FALSE(HostOf(box)->isHidden());
+}
+
 TEST_F(EditingTest, ClipboardTakesOnlyBarcodes) {
   Create("CreateText");
   MenuItem("in Zwischenablage")->trigger();
