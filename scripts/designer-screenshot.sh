@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export OUTPUT="${OUTPUT:-docs/designer.png}"
-cmake --build build --target designer_showcase
+cmake --build build -j2 --target designer_showcase
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   ./build/tests/designer/designer_showcase "$@" &
   showcase=$!
