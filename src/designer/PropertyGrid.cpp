@@ -1,5 +1,6 @@
 #include "designer/PropertyGrid.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
@@ -60,7 +61,13 @@ TPropertyGrid::TPropertyGrid(TLabelDocument& document, IDialogs& dialogs, QCombo
   connect(colourButton_, &QPushButton::clicked, this, [this] { Guarded([this] { ChooseColour(); }); });
   connect(fontButton_, &QPushButton::clicked, this, [this] { Guarded([this] { ChooseFont(); }); });
   connect(pictureButton_, &QPushButton::clicked, this, [this] { Guarded([this] { ChoosePicture(); }); });
-  grid_->installEventFilter(this);
+  // Leaving the grid applies what was typed; the cell editor is a child of
+  // the grid, so the focus moving from inside the grid to outside is what counts.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+    bool wasInside = old && (old == grid_ || grid_->isAncestorOf(old));
+    bool isInside = now && (now == grid_ || grid_->isAncestorOf(now));
+    if (wasInside && !isInside && typedInto_) Guarded([this] { obox_zuruck(); });
+  });
 }
 
 void TPropertyGrid::Guarded(const std::function<void()>& action) {
@@ -196,11 +203,7 @@ void TPropertyGrid::TakeListChoice(QComboBox* list) {
 
 bool TPropertyGrid::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusOut) {
-    if (watched == yesNo_ || watched == symbologies_) {
-      TakeListChoice(static_cast<QComboBox*>(watched));
-    } else if (watched == grid_ && typedInto_) {
-      Guarded([this] { obox_zuruck(); });
-    }
+    if (watched == yesNo_ || watched == symbologies_) TakeListChoice(static_cast<QComboBox*>(watched));
   }
   return QObject::eventFilter(watched, event);
 }
