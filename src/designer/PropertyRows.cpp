@@ -16,7 +16,7 @@ namespace {
 using TRead = std::function<std::string(const TLabelObject&, double zoom)>;
 using TWrite = std::function<void(TLabelObject&, const std::string&, double zoom)>;
 
-struct TRowSpec {
+struct TRowDef {
   const char* Caption;
   TRead Read;
   TWrite Write;  // empty: the row is not read back
@@ -27,33 +27,33 @@ std::string YesNo(bool value) { return value ? "ja" : "nein"; }
 bool IsYes(const std::string& text) { return text == "ja"; }
 
 // A position or size: shown at the zoom, stored at 100 %.
-TRowSpec Measure(const char* caption, int TLabelObject::*field) {
+TRowDef Measure(const char* caption, int TLabelObject::*field) {
   return {caption, [field](const TLabelObject& o, double zoom) { return std::to_string(RoundHalfEven(o.*field * zoom)); },
           [field](TLabelObject& o, const std::string& v, double zoom) { o.*field = RoundHalfEven(StrToInt(v) / zoom); }};
 }
 
-TRowSpec Number(const char* caption, int TLabelObject::*field) {
+TRowDef Number(const char* caption, int TLabelObject::*field) {
   return {caption, [field](const TLabelObject& o, double) { return std::to_string(o.*field); },
           [field](TLabelObject& o, const std::string& v, double) { o.*field = StrToInt(v); }};
 }
 
-TRowSpec Colour(const char* caption, TColor TLabelObject::*field) {
+TRowDef Colour(const char* caption, TColor TLabelObject::*field) {
   return {caption, [field](const TLabelObject& o, double) { return set_farbe(o.*field); },
           [field](TLabelObject& o, const std::string& v, double) { o.*field = back_farbe(v); }, TPicker::Colour};
 }
 
-TRowSpec Flag(const char* caption, bool TLabelObject::*field) {
+TRowDef Flag(const char* caption, bool TLabelObject::*field) {
   return {caption, [field](const TLabelObject& o, double) { return YesNo(o.*field); },
           [field](TLabelObject& o, const std::string& v, double) { o.*field = IsYes(v); }, TPicker::YesNo};
 }
 
-TRowSpec Words(const char* caption, std::string TLabelObject::*field, TPicker picker = TPicker::None) {
+TRowDef Words(const char* caption, std::string TLabelObject::*field, TPicker picker = TPicker::None) {
   return {caption, [field](const TLabelObject& o, double) { return o.*field; },
           [field](TLabelObject& o, const std::string& v, double) { o.*field = v; }, picker};
 }
 
 // "Strichstärke" of a line: the pen and the line's thickness.
-TRowSpec LinePen(int TLabelObject::*thickness) {
+TRowDef LinePen(int TLabelObject::*thickness) {
   return {"Strichstärke", [](const TLabelObject& o, double) { return std::to_string(o.PenWidth); },
           [thickness](TLabelObject& o, const std::string& v, double) {
             o.PenWidth = StrToInt(v);
@@ -61,7 +61,7 @@ TRowSpec LinePen(int TLabelObject::*thickness) {
           }};
 }
 
-TRowSpec BarcodeRow(const char* caption, std::function<std::string(const TEan&)> read,
+TRowDef BarcodeRow(const char* caption, std::function<std::string(const TEan&)> read,
                     std::function<void(TEan&, const std::string&)> write, TPicker picker) {
   return {caption, [read](const TLabelObject& o, double) { return read(o.Barcode()); },
           [write](TLabelObject& o, const std::string& v, double) { write(o.Barcode(), v); }, picker};
@@ -73,27 +73,27 @@ std::string SymbologyName(TTypBarCode type) {
   return {};
 }
 
-const std::vector<TRowSpec>& Rows(TObjectKind kind) {
+const std::vector<TRowDef>& Rows(TObjectKind kind) {
   using O = TLabelObject;
-  static const TRowSpec kLeft = Measure("Links", &O::Left), kTop = Measure("Oben", &O::Top),
+  static const TRowDef kLeft = Measure("Links", &O::Left), kTop = Measure("Oben", &O::Top),
                         kWidth = Measure("Breite", &O::Width), kHeight = Measure("Höhe", &O::Height),
                         kVariable = Number("Variable", &O::Variable), kText = Words("Text", &O::Text),
                         kFace = Words("Schriftart", &O::FontName, TPicker::Font),
                         kSize = Number("Schriftgröße", &O::FontSize), kBold = Flag("Fett", &O::Bold),
                         kItalic = Flag("Kursiv", &O::Italic), kUnderline = Flag("Unterstrichen", &O::Underline),
                         kFontColour = Colour("Schriftfarbe", &O::FontColor);
-  static const std::vector<TRowSpec> kBox = {kLeft, kTop, kWidth, kHeight, Number("Strichstärke", &O::PenWidth),
+  static const std::vector<TRowDef> kBox = {kLeft, kTop, kWidth, kHeight, Number("Strichstärke", &O::PenWidth),
                                              Colour("Rahmenfarbe", &O::PenColor), Colour("Füllfarbe", &O::BrushColor)};
-  static const std::vector<TRowSpec> kHLine = {kLeft, kTop, kWidth, LinePen(&O::Height),
+  static const std::vector<TRowDef> kHLine = {kLeft, kTop, kWidth, LinePen(&O::Height),
                                                Colour("Strichfarbe", &O::PenColor)};
-  static const std::vector<TRowSpec> kVLine = {kLeft, kTop, kHeight, LinePen(&O::Width),
+  static const std::vector<TRowDef> kVLine = {kLeft, kTop, kHeight, LinePen(&O::Width),
                                                Colour("Strichfarbe", &O::PenColor)};
-  static const std::vector<TRowSpec> kTextRows = {kLeft,   kTop,       kText,       kFace,
+  static const std::vector<TRowDef> kTextRows = {kLeft,   kTop,       kText,       kFace,
                                                   kSize,   kBold,      kItalic,     kUnderline,
                                                   kFontColour, Colour("Hintergrundfarbe", &O::BackColor), kVariable};
-  static const std::vector<TRowSpec> kPicture = {kLeft, kTop, kWidth, kHeight,
+  static const std::vector<TRowDef> kPicture = {kLeft, kTop, kWidth, kHeight,
                                                  Words("Bilddatei", &O::PictureFile, TPicker::PictureFile), kVariable};
-  static const std::vector<TRowSpec> kBarcode = {
+  static const std::vector<TRowDef> kBarcode = {
       kLeft, kTop, kWidth, kHeight,
       BarcodeRow("Text", [](const TEan& b) { return b.BarCode(); },
                  [](TEan& b, const std::string& v) { b.SetBarCode(v); }, TPicker::None),
@@ -111,12 +111,12 @@ const std::vector<TRowSpec>& Rows(TObjectKind kind) {
                  [](TEan& b, const std::string& v) { b.SetAngle(IsYes(v) ? 90 : 0); }, TPicker::YesNo),
       kVariable};
   // Vertical texts have no background of their own: the row stays empty and is not read.
-  static const std::vector<TRowSpec> kVerticalText = {
+  static const std::vector<TRowDef> kVerticalText = {
       kLeft, kTop, kText, kFace, kSize, kBold, kItalic, kUnderline, kFontColour,
       {"Hintergrundfarbe", [](const O&, double) { return std::string(); }, nullptr},
       Number("Winkel", &O::Angle), kVariable};
-  static const std::vector<TRowSpec> kQr = {kLeft, kTop, kWidth, kHeight, Words("QR-Code", &O::QrText), kVariable};
-  static const std::vector<TRowSpec>* const kByKind[] = {&kBox,     &kHLine,   &kVLine,        &kTextRows,
+  static const std::vector<TRowDef> kQr = {kLeft, kTop, kWidth, kHeight, Words("QR-Code", &O::QrText), kVariable};
+  static const std::vector<TRowDef>* const kByKind[] = {&kBox,     &kHLine,   &kVLine,        &kTextRows,
                                                          &kPicture, &kBarcode, &kVerticalText, &kQr};
   return *kByKind[KindIndex(kind)];
 }
@@ -131,7 +131,7 @@ std::vector<int> WriteOrder(TObjectKind kind) {
 }
 
 void ApplyQrCode(TLabelObject& object, const std::vector<std::string>& values, double zoom) {
-  const std::vector<TRowSpec>& rows = Rows(TObjectKind::okQrCode);
+  const std::vector<TRowDef>& rows = Rows(TObjectKind::okQrCode);
   bool changed = values[4] != object.QrText;
   for (int row : {0, 1, 2, 3, 5}) rows[row].Write(object, values[row], zoom);
   if (changed) {
@@ -151,18 +151,18 @@ void ShowApplied(TLabelObject& object, double zoom) {
 
 std::vector<TPropertyRow> PropertyRows(const TLabelObject& object, double zoom) {
   std::vector<TPropertyRow> result;
-  for (const TRowSpec& spec : Rows(object.Kind())) result.push_back({spec.Caption, spec.Read(object, zoom), spec.Picker});
+  for (const TRowDef& row : Rows(object.Kind())) result.push_back({row.Caption, row.Read(object, zoom), row.Picker});
   return result;
 }
 
 std::vector<std::string> PropertyCaptions(TObjectKind kind) {
   std::vector<std::string> result;
-  for (const TRowSpec& spec : Rows(kind)) result.push_back(spec.Caption);
+  for (const TRowDef& row : Rows(kind)) result.push_back(row.Caption);
   return result;
 }
 
 void ApplyPropertyRows(TLabelObject& object, const std::vector<std::string>& values, double zoom, bool current) {
-  const std::vector<TRowSpec>& rows = Rows(object.Kind());
+  const std::vector<TRowDef>& rows = Rows(object.Kind());
   if (values.size() < rows.size()) return;
   if (object.Kind() == TObjectKind::okQrCode && !current) return;
   // The element shows whatever was applied, also when a cell stops the apply.
