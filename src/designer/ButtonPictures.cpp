@@ -1,5 +1,6 @@
 #include "designer/ButtonPictures.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -10,15 +11,37 @@ namespace {
 
 constexpr int kSize = 24;
 
-QIcon Pictogram(const std::function<void(QPainter&)>& draw) {
-  QPixmap pixmap(kSize, kSize);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(Qt::black, 1.2));
-  draw(painter);
-  return QIcon(pixmap);
-}
+// A pictogram drawn as vectors in a 24 x 24 frame, scaled to whatever size
+// and device pixel ratio the button asks for, so it stays crisp on
+// high-resolution screens.
+class TPictogramEngine : public QIconEngine {
+ public:
+  explicit TPictogramEngine(std::function<void(QPainter&)> draw) : draw_(std::move(draw)) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->translate(rect.topLeft());
+    painter->scale(rect.width() / double(kSize), rect.height() / double(kSize));
+    painter->setPen(QPen(Qt::black, 1.2));
+    if (mode == QIcon::Disabled) painter->setOpacity(0.4);
+    draw_(*painter);
+    painter->restore();
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+    return pixmap;
+  }
+  QIconEngine* clone() const override { return new TPictogramEngine(draw_); }
+
+ private:
+  std::function<void(QPainter&)> draw_;
+};
+
+QIcon Pictogram(std::function<void(QPainter&)> draw) { return QIcon(new TPictogramEngine(std::move(draw))); }
 
 void Sheet(QPainter& p, QRectF r) {
   p.setBrush(Qt::white);

@@ -1,5 +1,7 @@
 #include "designer/DesignPanel.h"
 
+#include <QMouseEvent>
+
 #include "barcode/Ean.h"
 #include "designer/ControlHost.h"
 #include "platform/Dialogs.h"
@@ -12,6 +14,7 @@ TDesignPanel::TDesignPanel(IDialogs& dialogs, QWidget* parent) : QWidget(parent)
   QPalette white = palette();
   white.setColor(QPalette::Window, Qt::white);
   setPalette(white);
+  setMouseTracking(true);
 }
 
 TDesignPanel::~TDesignPanel() {
@@ -22,6 +25,15 @@ void TDesignPanel::AddElement(TControl& element) {
   auto* host = new TControlHost(element, dialogs_, this);
   hosts_[&element] = host;
   host->raise();
+  element.OnMouseDown = [this](TControl& sender, TMouseButton button, TShiftState, int x, int y) {
+    if (mouse_.ElementDown) mouse_.ElementDown(sender, button, x, y);
+  };
+  element.OnMouseMove = [this](TControl& sender, TShiftState, int x, int y) {
+    if (mouse_.ElementMove) mouse_.ElementMove(sender, x, y);
+  };
+  element.OnMouseUp = [this](TControl& sender, TMouseButton, TShiftState, int, int) {
+    if (mouse_.ElementUp) mouse_.ElementUp(sender);
+  };
   // A barcode that cannot paint says why, once the paint event is over.
   if (auto* barcode = dynamic_cast<TEan*>(&element))
     barcode->OnPaintError = [this](TEan&, const std::string& message) {
@@ -33,6 +45,9 @@ void TDesignPanel::RemoveElement(TControl& element) {
   auto found = hosts_.find(&element);
   if (found == hosts_.end()) return;
   if (auto* barcode = dynamic_cast<TEan*>(&element)) barcode->OnPaintError = nullptr;
+  element.OnMouseDown = nullptr;
+  element.OnMouseMove = nullptr;
+  element.OnMouseUp = nullptr;
   found->second->Detach();
   hosts_.erase(found);
 }
@@ -43,6 +58,16 @@ void TDesignPanel::BringToFront(TControl& element) {
 
 void TDesignPanel::SendToBack(TControl& element) {
   if (TControlHost* host = HostOf(element)) host->lower();
+}
+
+void TDesignPanel::mousePressEvent(QMouseEvent* event) {
+  QPoint p = event->position().toPoint();
+  if (mouse_.SurfaceDown) mouse_.SurfaceDown(p.x(), p.y());
+}
+
+void TDesignPanel::mouseMoveEvent(QMouseEvent* event) {
+  QPoint p = event->position().toPoint();
+  if (mouse_.SurfaceMove) mouse_.SurfaceMove(p.x(), p.y());
 }
 
 TControlHost* TDesignPanel::HostOf(const TControl& element) const {

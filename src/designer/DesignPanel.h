@@ -1,14 +1,26 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <unordered_map>
 
 #include "document/DesignSurface.h"
+#include "platform/Control.h"
 
 namespace quorvel {
 
 class IDialogs;
 class TControlHost;
+
+// Where the surface sends pointer events: those of every element (relative
+// to the element) and those of the empty surface (relative to the surface).
+struct TSurfaceMouse {
+  std::function<void(TControl& element, TMouseButton button, int x, int y)> ElementDown;
+  std::function<void(TControl& element, int x, int y)> ElementMove;
+  std::function<void(TControl& element)> ElementUp;
+  std::function<void(int x, int y)> SurfaceDown;
+  std::function<void(int x, int y)> SurfaceMove;
+};
 
 // The design surface (Panel1): a white area of the label's size on which
 // every element of the document is shown through its own TControlHost.
@@ -25,7 +37,14 @@ class TDesignPanel : public QWidget, public IDesignSurface {
   // The host showing the element, or null.
   TControlHost* HostOf(const TControl& element) const;
 
+  void SetMouse(TSurfaceMouse mouse) { mouse_ = std::move(mouse); }
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
  private:
+  TSurfaceMouse mouse_;
   IDialogs& dialogs_;
   std::unordered_map<const TControl*, TControlHost*> hosts_;
 };

@@ -25,6 +25,9 @@
 
 #include "designer/ButtonPictures.h"
 #include "designer/DesignPanel.h"
+#include "designer/HandleWidgets.h"
+#include "designer/PropertyGrid.h"
+#include "platform/Clipboard.h"
 #include "document/SheetPresets.h"
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
@@ -78,6 +81,7 @@ class TDesignPage : public QWidget {
     vertical_ = new QScrollBar(Qt::Vertical, this);
     for (QScrollBar* bar : {horizontal_, vertical_}) bar->setRange(0, 100);
   }
+  QLineEdit* QuickText() const { return quickText_; }
   // Keeps the field and the bars above the surface that slides beneath them.
   void RaiseFixedParts() {
     for (QWidget* part : std::initializer_list<QWidget*>{quickText_, horizontal_, vertical_}) part->raise();
@@ -129,7 +133,20 @@ QLabel* HelpText(QWidget* page, const char* text, QRect place, QPushButton* togg
 }  // namespace
 
 TForm2::TForm2(IDialogs& dialogs, IPrinter& printer, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), printer_(printer), commands_(document_, dialogs, *this) {
+    : TForm2(dialogs, printer, std::make_unique<TQtClipboard>(), nullptr, parent) {}
+
+TForm2::TForm2(IDialogs& dialogs, IPrinter& printer, IClipboard& clipboard, QWidget* parent)
+    : TForm2(dialogs, printer, nullptr, &clipboard, parent) {}
+
+TForm2::TForm2(IDialogs& dialogs, IPrinter& printer, std::unique_ptr<IClipboard> own, IClipboard* clipboard,
+               QWidget* parent)
+    : QMainWindow(parent),
+      dialogs_(dialogs),
+      printer_(printer),
+      commands_(document_, dialogs, *this),
+      ownClipboard_(std::move(own)),
+      selection_(std::make_unique<TSelectionEditor>(document_, *this)),
+      objects_(std::make_unique<TObjectCommands>(document_, dialogs, clipboard ? *clipboard : *ownClipboard_, *this)) {
   setWindowTitle("Quorvel Etikettenentwurf");
   BuildMenus();
   BuildTopBar();
@@ -154,6 +171,7 @@ TForm2::TForm2(IDialogs& dialogs, IPrinter& printer, QWidget* parent)
   } catch (const EUserError& error) {
     dialogs_.ShowMessage(error.what());
   }
+  ConnectEditing();
   commands_.Start();
   ShowSettings();
   SizeSurface();
@@ -180,9 +198,9 @@ void TForm2::BuildTopBar() {
   bar->addAction(SavePicture(), "Etikett speichern", this, Guarded([this] { commands_.Save(); }));
   bar->addAction(PrintPicture(), "Etikett drucken");
   bar->addSeparator();
-  bar->addAction(CutPicture(), QString::fromUtf8("Löschen"));
-  bar->addAction(CopyPicture(), "Kopieren");
-  bar->addAction(PastePicture(), QString::fromUtf8("Einfügen"));
+  editActions_ = {bar->addAction(CutPicture(), QString::fromUtf8("Löschen"), this, Guarded([this] { objects_->Delete(); })),
+                  bar->addAction(CopyPicture(), "Kopieren", this, Guarded([this] { objects_->Copy(); })),
+                  bar->addAction(PastePicture(), QString::fromUtf8("Einfügen"), this, Guarded([this] { objects_->Paste(); }))};
   bar->addSeparator();
 
   fontBox_ = new QComboBox;
@@ -196,11 +214,11 @@ void TForm2::BuildTopBar() {
   fontBox_->setToolTip("Font Name");
   fontBox_->setMinimumWidth(160);
   bar->addWidget(fontBox_);
-  auto* fontSize = new QLineEdit("8");
-  fontSize->setObjectName("FontSize");
-  fontSize->setToolTip("Font Size");
-  fontSize->setFixedWidth(36);
-  bar->addWidget(fontSize);
+  fontSize_ = new QLineEdit("8");
+  fontSize_->setObjectName("FontSize");
+  fontSize_->setToolTip("Font Size");
+  fontSize_->setFixedWidth(36);
+  bar->addWidget(fontSize_);
   auto* arrows = new QWidget;
   auto* arrowColumn = new QVBoxLayout(arrows);
   arrowColumn->setContentsMargins(0, 0, 0, 0);
@@ -213,8 +231,9 @@ void TForm2::BuildTopBar() {
   }
   bar->addWidget(arrows);
   const std::pair<const char*, const char*> kStyles[] = {{"B", "Bold"}, {"I", "Italic"}, {"U", "Underline"}};
-  for (const auto& [caption, hint] : kStyles) {
-    auto* style = new QToolButton;
+  for (int i = 0; i < 3; ++i) {
+    const auto& [caption, hint] = kStyles[i];
+    auto* style = styleButtons_[i] = new QToolButton;
     style->setObjectName(QString(hint) + "Button");
     style->setText(caption);
     style->setCheckable(true);
@@ -241,23 +260,28 @@ void TForm2::BuildTopBar() {
 }
 
 QWidget* TForm2::BuildPalette() {
-  auto* palette = new QWidget;
+  auto* palette = palette_ = new QWidget;
   palette->setObjectName("Palette");
   auto* column = new QVBoxLayout(palette);
   column->setContentsMargins(0, 0, 0, 0);
-  const QString kCaptions[] = {"QR-Code", "A, B, C, D, .Text", "  Bild"};
-  column->addWidget(new QPushButton(kCaptions[0]));
-  column->addWidget(PictureButton(BarcodePicture(), "Barcode"));
-  column->addWidget(new QPushButton(kCaptions[1]));
-  column->addWidget(new QPushButton(kCaptions[2]));
-  column->addWidget(PictureButton(BoxPicture(), "Rechteck"));
-  column->addWidget(PictureButton(HorizontalLinePicture(), "waagerechte Linie"));
-  column->addWidget(PictureButton(VerticalLinePicture(), "senkrechte Linie"));
-  column->addWidget(new QPushButton("senkrechter Text"));
+  auto add = [&](QPushButton* button, const char* name, std::function<void()> command) {
+    button->setObjectName(name);
+    connect(button, &QPushButton::clicked, this, Guarded(std::move(command)));
+    column->addWidget(button);
+  };
+  auto create = [this](TObjectKind kind) { return [this, kind] { objects_->Create(kind); }; };
+  add(new QPushButton("QR-Code"), "CreateQrCode", create(TObjectKind::okQrCode));
+  add(PictureButton(BarcodePicture(), "Barcode"), "CreateBarcode", create(TObjectKind::okBarcode));
+  add(new QPushButton("A, B, C, D, .Text"), "CreateText", create(TObjectKind::okText));
+  add(new QPushButton("  Bild"), "CreatePicture", create(TObjectKind::okPicture));
+  add(PictureButton(BoxPicture(), "Rechteck"), "CreateBox", create(TObjectKind::okBox));
+  add(PictureButton(HorizontalLinePicture(), "waagerechte Linie"), "CreateHLine", create(TObjectKind::okHLine));
+  add(PictureButton(VerticalLinePicture(), "senkrechte Linie"), "CreateVLine", create(TObjectKind::okVLine));
+  add(new QPushButton("senkrechter Text"), "CreateVerticalText", create(TObjectKind::okVerticalText));
   column->addSpacing(16);
-  column->addWidget(new QPushButton(QString::fromUtf8("letztes löschen")));
-  column->addWidget(new QPushButton(QString::fromUtf8("alle löschen")));
-  column->addWidget(new QPushButton("refresh"));
+  add(new QPushButton(QString::fromUtf8("letztes löschen")), "DeleteLast", [this] { objects_->DeleteLast(); });
+  add(new QPushButton(QString::fromUtf8("alle löschen")), "DeleteAll", [this] { objects_->DeleteAll(); });
+  add(new QPushButton("refresh"), "Refresh", [this] { objects_->Refresh(); });
   column->addStretch();
   return palette;
 }
@@ -265,6 +289,7 @@ QWidget* TForm2::BuildPalette() {
 QWidget* TForm2::BuildDesignPage() {
   auto* page = new TDesignPage;
   panel_ = new TDesignPanel(dialogs_, page);
+  quickText_ = page->QuickText();
   panel_->move(0, kSurfaceTop);
   page->RaiseFixedParts();
   return page;
@@ -432,9 +457,15 @@ QWidget* TForm2::BuildObjectPanel() {
   propertyGrid_->verticalHeader()->hide();
   propertyGrid_->verticalHeader()->setDefaultSectionSize(19);
   propertyGrid_->horizontalHeader()->setStretchLastSection(true);
-  column->addWidget(propertyGrid_, 1);
-  column->addWidget(new QPushButton(QString::fromUtf8("übernehmen")), 0, Qt::AlignLeft);
-  column->addWidget(new QPushButton(QString::fromUtf8("Objekt löschen")), 0, Qt::AlignLeft);
+  column->addWidget(propertyGrid_);
+  applyButton_ = new QPushButton(QString::fromUtf8("übernehmen"));
+  applyButton_->setObjectName("Apply");
+  column->addWidget(applyButton_, 0, Qt::AlignLeft);
+  deleteButton_ = new QPushButton(QString::fromUtf8("Objekt löschen"));
+  deleteButton_->setObjectName("DeleteObject");
+  connect(deleteButton_, &QPushButton::clicked, this, Guarded([this] { objects_->Delete(); }));
+  column->addWidget(deleteButton_, 0, Qt::AlignLeft);
+  column->addStretch();
   return objectPanel_;
 }
 
@@ -464,21 +495,11 @@ void TForm2::PageChanged(int index) {
   previousPage_ = index;
 }
 
-void TForm2::obox_refresh() {
-  objectList_->clear();
-  for (const std::string& name : document_.ObjectListNames()) objectList_->addItem(ToQString(name));
-  if (objectList_->count() > 0)
-    objectList_->setCurrentIndex(0);
-  else
-    objectList_->setEditText(QString());
-  obox_click();
-}
+void TForm2::obox_refresh() { grid_->obox_refresh(); }
 
-void TForm2::obox_click() {
-  propertyGrid_->clearContents();
-  int slot = document_.FindByName(FromQString(objectList_->currentText()));
-  if (slot != 0) document_.CurrentObject = slot;
-}
+void TForm2::obox_click() { grid_->obox_click(); }
+
+void TForm2::obox_zuruck() { grid_->obox_zuruck(); }
 
 void TForm2::zoom_aus() {
   if (document_.Zoom == 1.0) return;
@@ -491,6 +512,7 @@ void TForm2::zoom_aus() {
 void TForm2::ReturnToFullSize() { zoom_aus(); }
 
 void TForm2::DocumentReplaced() {
+  selection_->delpoints();
   ShowSettings();
   SizeSurface();
   obox_refresh();

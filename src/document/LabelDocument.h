@@ -44,6 +44,11 @@ class TLabelDocument {
   // the fields in the element and puts it on the surface. Throws EUserError
   // when all 60 slots are in use. Returns the object in its slot.
   TLabelObject& Append(std::unique_ptr<TLabelObject> object);
+  // Gives the highest used slot back ("letztes löschen"); its object stays
+  // until Append reuses the slot. The kind counters are not lowered.
+  void DropLast() {
+    if (objectCount_ > 0) --objectCount_;
+  }
 
   // Empties the table and the counters and clears CurrentObject,
   // SelectionActive, Modified, HasSavedFile and HasLoadedFile. Layout,

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -10,7 +11,8 @@
 #include "platform/QtDialogs.h"
 
 // The designer window holding a label with an object of every kind, as the
-// screenshot in the README shows it. An argument names the page to show.
+// screenshot in the README shows it. An argument names the page to show;
+// "--select=NAME" makes that object current, with its handles and properties.
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationDisplayName("Quorvel");
@@ -23,10 +25,16 @@ int main(int argc, char* argv[]) {
   designer.Document().reset_label();
   quorvel::load_label(designer.Document(), label);
   designer.DocumentReplaced();
-  if (argc > 1) {
+  for (int arg = 1; arg < argc; ++arg) {
+    QString text = QString::fromLocal8Bit(argv[arg]);
+    if (text.startsWith("--select=")) {
+      designer.findChild<QComboBox*>("ObjectList")->setEditText(text.mid(9));
+      designer.obox_click();
+      continue;
+    }
     auto* pages = designer.findChild<QTabWidget*>("PageControl");
     for (int i = 0; i < pages->count(); ++i)
-      if (pages->tabText(i) == QString::fromLocal8Bit(argv[1])) pages->setCurrentIndex(i);
+      if (pages->tabText(i) == text) pages->setCurrentIndex(i);
   }
   designer.move(0, 0);
   designer.resize(1280, 1024);

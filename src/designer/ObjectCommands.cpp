@@ -1,0 +1,210 @@
+#include "designer/ObjectCommands.h"
+
+#include <memory>
+
+#include "barcode/Ean.h"
+#include "document/DesignSurface.h"
+#include "document/LabelDocument.h"
+#include "platform/Clipboard.h"
+#include "platform/Control.h"
+#include "platform/Dialogs.h"
+#include "platform/NumberParsing.h"
+#include "platform/Rounding.h"
+#include "platform/TextCodec.h"
+
+namespace quorvel {
+namespace {
+
+bool IsTextKind(TObjectKind kind) { return kind == TObjectKind::okText || kind == TObjectKind::okVerticalText; }
+
+bool ShowsLive(TObjectKind kind) {
+  return kind == TObjectKind::okText || kind == TObjectKind::okPicture || kind == TObjectKind::okVerticalText ||
+         kind == TObjectKind::okQrCode;
+}
+
+// Where a copy goes relative to its source.
+struct TPasteOffset {
+  int Left;
+  int Top;
+};
+TPasteOffset PasteOffset(TObjectKind kind) {
+  switch (kind) {
+    case TObjectKind::okBox:
+    case TObjectKind::okHLine:
+      return {0, 10};
+    case TObjectKind::okVLine:
+      return {10, 0};
+    default:
+      return {10, 10};
+  }
+}
+
+void CopyProperties(const TLabelObject& from, TLabelObject& to) {
+  switch (from.Kind()) {
+    case TObjectKind::okBox:
+    case TObjectKind::okHLine:
+    case TObjectKind::okVLine:
+      to.Width = from.Width;
+      to.Height = from.Height;
+      to.PenWidth = from.PenWidth;
+      to.PenColor = from.PenColor;
+      to.BrushColor = from.BrushColor;
+      break;
+    case TObjectKind::okText:
+      to.Text = from.Text;
+      to.FontName = from.FontName;
+      to.Bold = from.Bold;
+      to.Italic = from.Italic;
+      to.Underline = from.Underline;
+      to.FontColor = from.FontColor;
+      to.BackColor = from.BackColor;
+      return;  // a text copy stays where new texts go
+    case TObjectKind::okPicture:
+      to.Width = from.Width;
+      to.Height = from.Height;
+      to.PictureFile = from.PictureFile;
+      break;
+    case TObjectKind::okBarcode: {
+      to.Width = from.Width;
+      to.Height = from.Height;
+      const TEan& source = from.Barcode();
+      TEan& copy = to.Barcode();
+      // A new symbology replaces the value by its example: symbology first.
+      copy.SetTypBarCode(source.TypBarCode());
+      copy.SetBarCode(source.BarCode());
+      copy.SetAutoCheckDigit(source.AutoCheckDigit());
+      copy.SetShowLabels(source.ShowLabels());
+      copy.SetAngle(source.Angle());
+      break;
+    }
+    default:
+      return;
+  }
+  TPasteOffset offset = PasteOffset(from.Kind());
+  to.Left = from.Left + offset.Left;
+  to.Top = from.Top + offset.Top;
+}
+
+}  // namespace
+
+TObjectCommands::TObjectCommands(TLabelDocument& document, IDialogs& dialogs, IClipboard& clipboard,
+                                 IObjectCommandsView& view)
+    : document_(document), dialogs_(dialogs), clipboard_(clipboard), view_(view) {}
+
+TLabelObject* TObjectCommands::Current() const {
+  int slot = document_.CurrentObject;
+  if (slot < 1 || slot > document_.ObjectCount()) return nullptr;
+  return &document_.Object(slot);
+}
+
+void TObjectCommands::TakeToolbarFont(TLabelObject& object) const {
+  TToolbarFont font = view_.ToolbarFont();
+  // Read first: a size that is no number stops the creation before anything is added.
+  int size = font.Size == "0" ? 8 : StrToInt(font.Size);
+  if (!font.Face.empty()) object.FontName = font.Face;
+  object.Bold = font.Bold;
+  object.Italic = font.Italic;
+  object.Underline = font.Underline;
+  object.FontSize = size;
+}
+
+TLabelObject* TObjectCommands::Create(TObjectKind kind) {
+  view_.ResetPointer();
+  if (document_.Full()) {
+    dialogs_.ShowMessage(Cp1252FromUtf8("Das Etikett hat bereits 60 Objekte; es kann kein weiteres aufnehmen."));
+    return nullptr;
+  }
+  auto object = std::make_unique<TLabelObject>(kind);
+  if (IsTextKind(kind)) TakeToolbarFont(*object);
+  TLabelObject& added = document_.Append(std::move(object));
+  if (kind == TObjectKind::okQrCode) added.DrawQrSymbol();
+  document_.CurrentObject = document_.ObjectCount();
+  view_.ListChanged(added.Name);
+  view_.setpoints();
+  document_.Modified = true;
+  return &added;
+}
+
+void TObjectCommands::Delete() {
+  TLabelObject* object = Current();
+  if (!object) return;
+  object->Element().SetVisible(false);
+  object->Deleted = true;
+  view_.delpoints();
+  view_.ListChanged({});
+}
+
+void TObjectCommands::DeleteLast() {
+  if (document_.ObjectCount() == 0) return;
+  TLabelObject& last = document_.Object(document_.ObjectCount());
+  last.Element().SetVisible(false);
+  last.Deleted = true;
+  document_.DropLast();
+  view_.delpoints();
+  view_.ListChanged({});
+}
+
+void TObjectCommands::DeleteAll() {
+  view_.delpoints();
+  for (int slot = 1; slot <= document_.ObjectCount(); ++slot) {
+    document_.Object(slot).Element().SetVisible(false);
+    document_.Object(slot).Deleted = true;
+  }
+  while (document_.ObjectCount() > 0) document_.DropLast();
+  view_.ListChanged({});
+}
+
+void TObjectCommands::BringToFront() {
+  TLabelObject* object = Current();
+  if (!object || object->Kind() == TObjectKind::okBarcode || !document_.Surface()) return;
+  document_.Surface()->BringToFront(object->Element());
+}
+
+void TObjectCommands::SendToBack() {
+  TLabelObject* object = Current();
+  if (!object || object->Kind() == TObjectKind::okBarcode || !document_.Surface()) return;
+  document_.Surface()->SendToBack(object->Element());
+}
+
+void TObjectCommands::Copy() {
+  if (!document_.SelectionActive) return;
+  document_.CopiedObject = document_.CurrentObject;
+  view_.EnablePaste();
+}
+
+void TObjectCommands::Paste() { createobj(document_.CopiedObject); }
+
+void TObjectCommands::createobj(int source) {
+  if (source < 1 || source > document_.ObjectCount()) return;
+  TObjectKind kind = document_.Object(source).Kind();
+  if (kind == TObjectKind::okVerticalText || kind == TObjectKind::okQrCode) return;
+  TLabelObject* copy = Create(kind);
+  if (!copy) return;
+  const TLabelObject& from = document_.Object(source);
+  CopyProperties(from, *copy);
+  copy->UpdateElement(document_.Zoom);
+  if (kind == TObjectKind::okPicture) copy->LoadPictureFile();
+  if (kind == TObjectKind::okBarcode)
+    copy->Width = RoundHalfEven(copy->Element().Width() / document_.Zoom);
+  view_.ListChanged(copy->Name);
+  view_.setpoints();
+}
+
+void TObjectCommands::CopyToClipboard() {
+  TLabelObject* object = Current();
+  if (object && object->Kind() == TObjectKind::okBarcode) {
+    object->Barcode().CopyToClipboard(clipboard_);
+    return;
+  }
+  dialogs_.ShowMessage(Cp1252FromUtf8("derzeit nur bei Barcode möglich !"));
+}
+
+void TObjectCommands::Refresh() {
+  for (int slot = 1; slot <= document_.ObjectCount(); ++slot) {
+    TLabelObject& object = document_.Object(slot);
+    if (ShowsLive(object.Kind())) object.Element().SetVisible(!object.Deleted);
+  }
+  view_.RepaintSurface();
+}
+
+}  // namespace quorvel

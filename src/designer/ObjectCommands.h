@@ -1,0 +1,70 @@
+#pragma once
+
+#include <string>
+
+#include "document/ObjectKind.h"
+
+namespace quorvel {
+
+class IClipboard;
+class IDialogs;
+class TLabelDocument;
+class TLabelObject;
+
+// The text toolbar as new texts read it: face, size field and style buttons.
+struct TToolbarFont {
+  std::string Face;
+  std::string Size;
+  bool Bold = false;
+  bool Italic = false;
+  bool Underline = false;
+};
+
+// What the object commands need of the designer window.
+class IObjectCommandsView {
+ public:
+  virtual ~IObjectCommandsView() = default;
+  virtual TToolbarFont ToolbarFont() const = 0;
+  // Forgets a press or drag in progress.
+  virtual void ResetPointer() = 0;
+  virtual void setpoints() = 0;
+  virtual void delpoints() = 0;
+  // Rebuilds the object list; with a name, shows it in the list's text and fills the grid for it.
+  virtual void ListChanged(const std::string& currentName) = 0;
+  virtual void EnablePaste() = 0;
+  virtual void RepaintSurface() = 0;
+};
+
+// The commands that act on whole objects: create, delete, stacking, copy
+// and paste, clipboard and refresh. Values are written into the document at
+// 100 %; the elements show them at the document's zoom.
+class TObjectCommands {
+ public:
+  TObjectCommands(TLabelDocument& document, IDialogs& dialogs, IClipboard& clipboard, IObjectCommandsView& view);
+
+  // Creates an object of the kind with its defaults and makes it current.
+  // Returns it, or null when the label is full (after saying so).
+  TLabelObject* Create(TObjectKind kind);
+  void Delete();      // "Löschen"
+  void DeleteLast();  // "letztes löschen"
+  void DeleteAll();   // "alle löschen"
+  void BringToFront();
+  void SendToBack();
+  void Copy();   // "Kopieren"
+  void Paste();  // "Einfügen"
+  // Creates a copy of the object in the slot; vertical texts and QR Codes are not copied.
+  void createobj(int source);
+  void CopyToClipboard();  // "in Zwischenablage"
+  void Refresh();
+
+ private:
+  TLabelObject* Current() const;
+  void TakeToolbarFont(TLabelObject& object) const;
+
+  TLabelDocument& document_;
+  IDialogs& dialogs_;
+  IClipboard& clipboard_;
+  IObjectCommandsView& view_;
+};
+
+}  // namespace quorvel
