@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,6 +15,7 @@
 
 #include "app/AboutText.h"
 #include "app/Artwork.h"
+#include "app/ManualFile.h"
 #include "platform/Color.h"
 #include "platform/TextCodec.h"
 
@@ -23,7 +23,6 @@ namespace quorvel {
 namespace {
 
 constexpr TColor kBackground = 9411464;  // red 136, green 155, blue 143
-constexpr char kManualName[] = "quorvel.pdf";
 
 // Every typed character of the password shows as '*', whatever the style.
 class TAsteriskStyle : public QProxyStyle {
@@ -46,19 +45,6 @@ void SetColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
   QPalette palette = widget->palette();
   palette.setColor(role, color);
   widget->setPalette(palette);
-}
-
-// The manual lies in the working directory; an installed program also
-// finds it beside itself or in its documentation folder. When it is nowhere,
-// the working directory's name is opened all the same, as always.
-QString ManualPath() {
-  const QString programFolder = QCoreApplication::applicationDirPath();
-  const QStringList folders = {QDir::currentPath(), programFolder,
-                               QDir::cleanPath(programFolder + "/" + QUORVEL_DOC_FROM_BIN)};
-  for (const QString& folder : folders) {
-    if (QFileInfo::exists(folder + "/" + kManualName)) return folder + "/" + kManualName;
-  }
-  return folders.front() + "/" + kManualName;
 }
 
 }  // namespace
@@ -220,7 +206,10 @@ void TForm1::Entwurf1Click() {
 }
 
 // Whether a viewer opens is not reported, as with the web site.
-void TForm1::Gesamtdoku1Click() { launcher_.OpenDocument(FromQString(ManualPath())); }
+void TForm1::Gesamtdoku1Click() {
+  launcher_.OpenDocument(
+      FromQString(FindManual(QDir::currentPath(), QCoreApplication::applicationDirPath(), QUORVEL_DOC_FROM_BIN)));
+}
 
 void TForm1::TalvernimInternet1Click() { launcher_.OpenDocument(Distributor.WebAddress); }
 

@@ -7,11 +7,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
 #include <QPageLayout>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QTextDocument>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QUrl>
 #include <cstdio>
 #include <cstdlib>
@@ -25,25 +28,67 @@ int Fail(const QString& message) {
   return 1;
 }
 
+// Lays the document out on the PDF page itself and paints page after page,
+// each with its number below. (QTextDocument::print loses pages here when a
+// document holds several pictures.)
 int WriteManual(const QString& sourcePath, const QString& targetPath) {
   QFile source(sourcePath);
   if (!source.open(QIODevice::ReadOnly)) return Fail("cannot read " + sourcePath);
+
+  QPdfWriter writer(targetPath);
+  writer.setCreator("Quorvel");
+  writer.setResolution(300);
+  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 16, 18, 12),
+                                   QPageLayout::Millimeter));
+  QPainter painter(&writer);
+  if (!painter.isActive()) return Fail("cannot write " + targetPath);
+
   QTextDocument document;
-  // Pictures in the source are named relative to it.
+  document.documentLayout()->setPaintDevice(&writer);
+  // Pictures in the source are named relative to it; the icon is drawn.
   document.setBaseUrl(QUrl::fromLocalFile(QFileInfo(sourcePath).absolutePath() + "/"));
+  document.addResource(QTextDocument::ImageResource, document.baseUrl().resolved(QUrl("quorvel-icon.png")),
+                       quorvel::ProgramIcon(256));
   QFont font("DejaVu Sans");
   font.setPointSizeF(10);
   document.setDefaultFont(font);
   document.setHtml(QString::fromUtf8(source.readAll()));
-
-  QPdfWriter writer(targetPath);
+  // A missing picture would silently spoil its page.
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+      const QTextCharFormat format = fragment.fragment().charFormat();
+      if (!format.isImageFormat()) continue;
+      const QString name = format.toImageFormat().name();
+      if (!document.resource(QTextDocument::ImageResource, QUrl(name)).isValid()) return Fail("missing picture " + name);
+    }
+  }
   writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
-  writer.setCreator("Quorvel");
-  writer.setResolution(300);
-  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 18, 18, 14),
-                                   QPageLayout::Millimeter));
-  document.print(&writer);
-  return QFileInfo(targetPath).size() > 0 ? 0 : Fail("cannot write " + targetPath);
+
+  const QRectF printable = writer.pageLayout().paintRectPixels(writer.resolution());
+  const double footer = writer.resolution() * 0.3;
+  const QSizeF page(printable.width(), printable.height() - footer);
+  document.setPageSize(page);
+
+  QFont footerFont = font;
+  footerFont.setPointSizeF(8);
+  const int pages = document.pageCount();
+  for (int index = 0; index < pages; ++index) {
+    if (index > 0) writer.newPage();
+    painter.save();
+    painter.translate(0, -index * page.height());
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = QRectF(0, index * page.height(), page.width(), page.height());
+    painter.setClipRect(context.clip);  // table borders would reach past the page
+    document.documentLayout()->draw(&painter, context);
+    painter.restore();
+    if (index == 0) continue;  // the title page goes without
+    const QRectF line(0, page.height(), page.width(), footer);
+    painter.setFont(footerFont);
+    painter.setPen(QColor(90, 110, 100));
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignBottom, "Quorvel \u2013 Benutzerhandbuch");
+    painter.drawText(line, Qt::AlignRight | Qt::AlignBottom, QString("Seite %1 von %2").arg(index + 1).arg(pages));
+  }
+  return painter.end() ? 0 : Fail("cannot write " + targetPath);
 }
 
 int WriteIcon(const QString& sizeText, const QString& targetPath) {
