@@ -15,7 +15,7 @@ std::vector<std::string> AboutLines(TLanguageTable& texts) {
       texts.sprachtext(670),
       "",
       std::string("E-Mail: ") + Distributor.EMail,
-      std::string("Internet: ") + Distributor.WebAddress,
+      std::string("Internet: ") + Distributor.WebSite,
   };
 }
 

@@ -15,7 +15,7 @@ struct TDistributor {
   const char* Contact;
   const char* PostcodeAndTown;
   const char* EMail;
-  const char* WebAddress;
+  const char* WebSite;  // as the about window shows it
 };
 
 inline constexpr TDistributor Distributor{
@@ -23,8 +23,11 @@ inline constexpr TDistributor Distributor{
     "Erika Mustermann",
     "12345 Musterstadt",
     "vertrieb@example.com",
-    "https://www.example.com/quorvel/",
+    "www.example.com/quorvel/",
 };
+
+// The address the browser is given for the distributor's web site.
+inline std::string DistributorWebAddress() { return std::string("https://") + Distributor.WebSite; }
 
 inline constexpr char ReleaseDate[] = "13.05.2026";
 

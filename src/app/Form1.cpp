@@ -211,7 +211,7 @@ void TForm1::Gesamtdoku1Click() {
       FromQString(FindManual(QDir::currentPath(), QCoreApplication::applicationDirPath(), QUORVEL_DOC_FROM_BIN)));
 }
 
-void TForm1::TalvernimInternet1Click() { launcher_.OpenDocument(Distributor.WebAddress); }
+void TForm1::TalvernimInternet1Click() { launcher_.OpenDocument(DistributorWebAddress()); }
 
 void TForm1::berTalvern1Click() {
   if (actions_.ShowAbout) actions_.ShowAbout();

@@ -33,7 +33,7 @@ TEST(AboutWindowTest, TwelveLinesInGerman) {
       "Deutschland",
       "",
       std::string("E-Mail: ") + Distributor.EMail,
-      std::string("Internet: ") + Distributor.WebAddress,
+      "Internet: www.example.com/quorvel/",
   };
   EXPECT_EQ(ShownLines(window), expected);
   EXPECT_EQ(FromQString(window.windowTitle()), "\xFC" "ber Talvern");

@@ -13,7 +13,6 @@
 #include <memory>
 
 #include "WorkingDirectory.h"
-#include "app/AboutText.h"
 #include "app/Form1.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/TextCodec.h"
@@ -174,7 +173,7 @@ TEST_F(StartWindowTest, TheInternetItemOpensTheDistributorsWebSite) {
   auto window = Open();
   window->TalvernimInternet1->trigger();
   ASSERT_EQ(launcher.Launches().size(), 1u);
-  EXPECT_EQ(launcher.Launches()[0].Document, Distributor.WebAddress);
+  EXPECT_EQ(launcher.Launches()[0].Document, "https://www.example.com/quorvel/");
   EXPECT_EQ(launcher.Launches()[0].Program, "");
 }
 
