@@ -100,3 +100,16 @@ std::string FloatToStr(double value) {
 }
 
 }  // namespace quorvel
+
+namespace quorvel {
+
+std::string FormatFixed(double value, int decimals) {
+  char buffer[400];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  std::string text(buffer, result.ptr);
+  for (char& c : text)
+    if (c == '.') c = UserDecimalSeparator();
+  return text;
+}
+
+}  // namespace quorvel

@@ -22,6 +22,10 @@ double StrToFloat(std::string_view text);
 // value, with the user's decimal separator.
 std::string FloatToStr(double value);
 
+// A fixed-point text with the given number of decimals (halves to even),
+// with the user's decimal separator: FormatFixed(2.5, 1) is "2,5" in German.
+std::string FormatFixed(double value, int decimals);
+
 // The decimal separator of the user's locale.
 char UserDecimalSeparator();
 

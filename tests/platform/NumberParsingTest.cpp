@@ -68,5 +68,13 @@ TEST(FloatToStrTest, WritesShortestTextInTheUserNotationAndReadsBack) {
     EXPECT_NEAR(StrToFloat(FloatToStr(value)), value, 1e-14 * value);
 }
 
+TEST(FormatFixedTest, WritesOneDecimalInTheUserNotation) {
+  std::string sep(1, UserDecimalSeparator());
+  EXPECT_EQ(FormatFixed(2.5, 1), "2" + sep + "5");
+  EXPECT_EQ(FormatFixed(-4.0, 1), "-4" + sep + "0");
+  EXPECT_EQ(FormatFixed((288 - 21.2 * 13) * 0.5, 1), "6" + sep + "2");
+  EXPECT_EQ(FormatFixed(0.25, 1), "0" + sep + "2");  // halves to even
+}
+
 }  // namespace
 }  // namespace quorvel

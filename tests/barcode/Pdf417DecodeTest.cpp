@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "barcode/Pdf417.h"
+#include "barcode/Pdf417Patterns.h"
+#include "support/Decoder.h"
+
+namespace quorvel {
+namespace {
+
+using Mode = xbPDF417Mode;
+using Level = xbPDF417ErrorCorrection;
+
+constexpr int kModulePixels = 2, kRowPixels = 6, kQuietPixels = 20;
+
+QImage Draw(const std::vector<std::string>& rows) {
+  QImage image(int(rows.front().size()) * kModulePixels + 2 * kQuietPixels,
+               int(rows.size()) * kRowPixels + 2 * kQuietPixels, QImage::Format_Grayscale8);
+  image.fill(Qt::white);
+  for (std::size_t r = 0; r < rows.size(); ++r)
+    for (std::size_t m = 0; m < rows[r].size(); ++m)
+      if (rows[r][m] == '1')
+        for (int y = 0; y < kRowPixels; ++y)
+          for (int x = 0; x < kModulePixels; ++x)
+            image.setPixel(kQuietPixels + int(m) * kModulePixels + x, kQuietPixels + int(r) * kRowPixels + y, 0);
+  return image;
+}
+
+struct TCase {
+  std::string Name;
+  std::string Value;
+  xbPDF417Mode Mode = xbPDF417Mode::xbPDF417Alphanumeric;
+  int Cols = 2;
+  int Rows = 7;
+  xbPDF417ErrorCorrection Level = xbPDF417ErrorCorrection::xbPDF417AutoEC;
+  bool Truncated = false;
+  std::string Content{};  // the bytes a reader must get; empty: the value itself
+};
+
+void PrintTo(const TCase& c, std::ostream* out) { *out << c.Name; }
+
+std::string AllBytes() {
+  std::string bytes;
+  for (int b = 0; b < 256; ++b) bytes += char(b);
+  return bytes;
+}
+
+std::string PrintableAscii() {
+  std::string text = "\t\r\n";
+  for (int b = 0x20; b <= 0x7E; ++b) text += char(b);
+  return text;
+}
+
+std::vector<TCase> Cases() {
+  std::vector<TCase> cases = {
+      {"Abc", "ABC"},
+      {"LowerAndMixed", "a1"},
+      {"EveryTextCharacter", PrintableAscii(), Mode::xbPDF417Alphanumeric, 6},
+      {"LabelText", "Quorvel Etikett Nr. 0815 / Charge A-17; Preis: 12,50 EUR (inkl. MwSt.) {ok} ~#1 @home"},
+      {"RowsOnly", "Artikel 4711", Mode::xbPDF417Alphanumeric, 0, 7},
+      {"TwentyColumns", "Artikel 4711", Mode::xbPDF417Alphanumeric, 0, 0},
+      {"SixBytes", "\x01\x02\x03\xFD\xFE\xFF", Mode::xbPDF417Binary},
+      {"SevenBytes", "\x01\x02\x03\xFD\xFE\xFF\x80", Mode::xbPDF417Binary},
+      {"EveryByte", AllBytes(), Mode::xbPDF417AutoCode, 8},
+      {"Hexadecimal", "48656c6C6F2", Mode::xbPDF417BinaryHex, 2, 7, Level::xbPDF417AutoEC, false, "\x04\x86\x56\xC6\xC6\xF2"},
+      {"Numeric", "123", Mode::xbPDF417Numeric},
+      {"NumericLeadingZeros", "000123", Mode::xbPDF417Numeric},
+      {"NumericGroups", std::string(100, '9') + "0123456789", Mode::xbPDF417Numeric, 4},
+      {"Truncated", "Artikel 4711", Mode::xbPDF417Alphanumeric, 3, 0, Level::xbPDF417AutoEC, true},
+      {"Largest", std::string(1033, '\xA5'), Mode::xbPDF417Binary, 29},
+  };
+  for (int level = 0; level <= 8; ++level)
+    cases.push_back({"Level" + std::to_string(level), "Level " + std::to_string(level), Mode::xbPDF417Alphanumeric, 10, 0,
+                     static_cast<Level>(int(Level::xbPDF417Error0) + level)});
+  return cases;
+}
+
+class Pdf417DecodeTest : public ::testing::TestWithParam<TCase> {};
+
+TEST_P(Pdf417DecodeTest, ZxingReadsWhatWeDraw) {
+  if (Pdf417ClusterPatterns() == nullptr) GTEST_SKIP() << "PDF417 cluster tables absent";
+  const TCase& c = GetParam();
+  TPdf417Options options;
+  options.Mode = c.Mode;
+  options.Cols = c.Cols;
+  options.Rows = c.Rows;
+  options.SecurityLevel = c.Level;
+  options.Truncated = c.Truncated;
+  TPdf417Symbol symbol = EncodePdf417(c.Value, options);
+  test::TDecodeOptions decode;
+  decode.Formats = "PDF417";
+  test::TDecoded decoded = test::DecodeOne(Draw(symbol.RowModules), decode);
+  EXPECT_EQ(decoded.Format, "PDF417");
+  EXPECT_EQ(decoded.Bytes, c.Content.empty() ? c.Value : c.Content);
+  EXPECT_EQ(decoded.EcLevel, std::to_string(symbol.ErrorLevel));
+}
+
+INSTANTIATE_TEST_SUITE_P(Symbols, Pdf417DecodeTest, ::testing::ValuesIn(Cases()),
+                         [](const auto& info) { return info.param.Name; });
+
+}  // namespace
+}  // namespace quorvel
