@@ -4,7 +4,10 @@
 
 #include "app/Artwork.h"
 #include "app/Program.h"
+#include "designer/Form2.h"
 #include "platform/ProcessLauncher.h"
+#include "platform/QtDialogs.h"
+#include "platform/QtPrinter.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -13,6 +16,13 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(quorvel::ProgramIcon(64))));
 
   quorvel::TQtProcessLauncher launcher;
-  quorvel::TProgram program(launcher, {}, {});
+  quorvel::TQtDialogs dialogs;
+  quorvel::TQtPrinter printer;
+  const auto createDesigner = [&]() -> std::unique_ptr<QWidget> {
+    auto designer = std::make_unique<quorvel::TForm2>(dialogs, printer);
+    dialogs.SetParent(designer.get());
+    return designer;
+  };
+  quorvel::TProgram program(launcher, createDesigner, {});
   return program.Run();
 }

@@ -57,9 +57,10 @@ TModuleString EncodeCode128(std::string_view value, bool ean128, bool autoCheckD
   std::vector<int> values = DataValues(value, codeSetC);
   if (ean128) values.insert(values.begin(), kFnc1);
   if (autoCheckDigit) {
+    // Kept modulo 103 as it grows: long values would overflow the sum.
     int sum = start;
-    for (size_t i = 0; i < values.size(); ++i) sum += static_cast<int>(i + 1) * values[i];
-    values.push_back(sum % 103);
+    for (size_t i = 0; i < values.size(); ++i) sum = (sum + static_cast<int>((i + 1) % 103) * values[i]) % 103;
+    values.push_back(sum);
   }
 
   TModuleString symbol;

@@ -77,6 +77,13 @@ class TPenModeScope {
 // First pixel of a pen band of the given width centred on a 1-pixel line.
 int BandStart(int line, int width) { return line - (width - 1) / 2; }
 
+// The pen's width in pixels: at least 1, and capped far beyond any page so
+// that a hostile width cannot overflow the band arithmetic.
+int PenPixels(const TPen& pen) {
+  constexpr int kMaxPenWidth = 100000;
+  return std::clamp(pen.Width, 1, kMaxPenWidth);
+}
+
 }  // namespace
 
 TTurnedFontScope::TTurnedFontScope(TCanvas& canvas, const TLogFont& font)
@@ -136,7 +143,7 @@ void TCanvas::ApplyPen(QPainter& painter) {
     painter.setPen(Qt::NoPen);
     return;
   }
-  QPen pen(ToQColor(Pen.Color), std::max(1, Pen.Width), ToQtPenStyle(Pen.Style), Qt::FlatCap, Qt::MiterJoin);
+  QPen pen(ToQColor(Pen.Color), PenPixels(Pen), ToQtPenStyle(Pen.Style), Qt::FlatCap, Qt::MiterJoin);
   painter.setPen(pen);
 }
 
@@ -166,7 +173,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 
 void TCanvas::DrawOutline(int x1, int y1, int x2, int y2) {
   if (x2 <= x1 || y2 <= y1) return;
-  int w = std::max(1, Pen.Width);
+  int w = PenPixels(Pen);
   if (Pen.Style != TPenStyle::psSolid && Pen.Style != TPenStyle::psInsideFrame) {
     QPainter& painter = Painter();
     ApplyPen(painter);
@@ -197,7 +204,7 @@ void TCanvas::LineTo(int x, int y) {
   TPoint from = penPosition_;
   penPosition_ = {x, y};
   if (Pen.Style == TPenStyle::psClear || from == penPosition_) return;
-  int w = std::max(1, Pen.Width);
+  int w = PenPixels(Pen);
   bool solid = Pen.Style == TPenStyle::psSolid || Pen.Style == TPenStyle::psInsideFrame;
   if (solid && from.Y == y) {
     int first = x > from.X ? from.X : x + 1;

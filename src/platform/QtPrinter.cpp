@@ -16,8 +16,8 @@ const char* kNoPrinter = "Es ist kein Drucker installiert";
 
 }  // namespace
 
-TQtPrinter::TQtPrinter(QWidget* dialogParent)
-    : dialogParent_(dialogParent), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+TQtPrinter::TQtPrinter(QWidget* dialogParent, bool interactive)
+    : dialogParent_(dialogParent), interactive_(interactive), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   QStringList names = QPrinterInfo::availablePrinterNames();
   QString current = QPrinterInfo::defaultPrinterName();
   if (!names.isEmpty()) SelectPrinter(std::max<int>(0, static_cast<int>(names.indexOf(current))));
@@ -49,6 +49,7 @@ void TQtPrinter::RequirePrinter() const {
 
 void TQtPrinter::ShowPrintDialog() {
   RequirePrinter();
+  if (!interactive_) return;
   QPrintDialog dialog(printer_.get(), dialogParent_);
   dialog.exec();
 }

@@ -10,10 +10,11 @@ class QWidget;
 
 namespace quorvel {
 
-// The system's printers (CUPS) through QPrinter and QPrintDialog.
+// The system's printers (CUPS) through QPrinter and QPrintDialog. Without
+// interaction (batch printing) the print dialog is never shown.
 class TQtPrinter : public IPrinter {
  public:
-  explicit TQtPrinter(QWidget* dialogParent = nullptr);
+  explicit TQtPrinter(QWidget* dialogParent = nullptr, bool interactive = true);
   ~TQtPrinter() override;
 
   std::vector<std::string> PrinterNames() override;
@@ -37,6 +38,7 @@ class TQtPrinter : public IPrinter {
   void RequirePrinter() const;
 
   QWidget* dialogParent_;
+  bool interactive_;
   std::unique_ptr<QPrinter> printer_;
   std::unique_ptr<QPainter> painter_;
   std::unique_ptr<TCanvas> canvas_;

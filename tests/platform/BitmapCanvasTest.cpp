@@ -70,6 +70,19 @@ TEST(CanvasTest, WidePenIsExactlyThatManyPixelsWide) {
   EXPECT_EQ(InkBounds(bitmap), QRect(10, 29, 40, 3));  // the end point is not drawn
 }
 
+TEST(CanvasTest, AHostilePenWidthCoversThePageWithoutOverflow) {
+  TBitmap bitmap(20, 20);
+  TCanvas& canvas = bitmap.Canvas();
+  canvas.Pen = {clBlack, INT32_MAX};
+  canvas.Rectangle(5, 5, 10, 10);
+  EXPECT_EQ(bitmap.Pixel(0, 0), clBlack);
+  EXPECT_EQ(bitmap.Pixel(19, 19), clBlack);
+  canvas.Pen = {clRed, INT32_MAX};
+  canvas.MoveTo(0, 10);
+  canvas.LineTo(19, 10);
+  EXPECT_EQ(bitmap.Pixel(3, 0), clRed);
+}
+
 TEST(CanvasTest, PolygonOfARectangleFillsTheSamePixelsAsFillRect) {
   TBitmap bitmap(40, 40);
   TCanvas& canvas = bitmap.Canvas();

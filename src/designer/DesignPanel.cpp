@@ -1,0 +1,53 @@
+#include "designer/DesignPanel.h"
+
+#include "barcode/Ean.h"
+#include "designer/ControlHost.h"
+#include "platform/Dialogs.h"
+
+namespace quorvel {
+
+TDesignPanel::TDesignPanel(IDialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
+  setObjectName("Panel1");
+  setAutoFillBackground(true);
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+}
+
+TDesignPanel::~TDesignPanel() {
+  for (auto& [element, host] : hosts_) host->Detach();
+}
+
+void TDesignPanel::AddElement(TControl& element) {
+  auto* host = new TControlHost(element, dialogs_, this);
+  hosts_[&element] = host;
+  host->raise();
+  // A barcode that cannot paint says why, once the paint event is over.
+  if (auto* barcode = dynamic_cast<TEan*>(&element))
+    barcode->OnPaintError = [this](TEan&, const std::string& message) {
+      QMetaObject::invokeMethod(this, [this, message] { dialogs_.ShowMessage(message); }, Qt::QueuedConnection);
+    };
+}
+
+void TDesignPanel::RemoveElement(TControl& element) {
+  auto found = hosts_.find(&element);
+  if (found == hosts_.end()) return;
+  if (auto* barcode = dynamic_cast<TEan*>(&element)) barcode->OnPaintError = nullptr;
+  found->second->Detach();
+  hosts_.erase(found);
+}
+
+void TDesignPanel::BringToFront(TControl& element) {
+  if (TControlHost* host = HostOf(element)) host->raise();
+}
+
+void TDesignPanel::SendToBack(TControl& element) {
+  if (TControlHost* host = HostOf(element)) host->lower();
+}
+
+TControlHost* TDesignPanel::HostOf(const TControl& element) const {
+  auto found = hosts_.find(&element);
+  return found == hosts_.end() ? nullptr : found->second;
+}
+
+}  // namespace quorvel

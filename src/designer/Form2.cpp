@@ -1,0 +1,518 @@
+#include "designer/Form2.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <functional>
+
+#include "designer/ButtonPictures.h"
+#include "designer/DesignPanel.h"
+#include "document/SheetPresets.h"
+#include "platform/Dialogs.h"
+#include "platform/Errors.h"
+#include "platform/Printer.h"
+#include "platform/Rounding.h"
+#include "platform/TextCodec.h"
+
+namespace quorvel {
+namespace {
+
+const char* const kSeriesHelp =
+    "Hilfe zur Seriendatei:\n\n"
+    "Die Seriendatei ist eine Textdatei. Jede Zeile ergibt ein Etikett, die Werte einer Zeile\n"
+    "sind durch \";\" getrennt. Der erste Wert einer Zeile geht an alle Objekte mit der\n"
+    "Variable 1, der zweite an die mit der Variable 2 und so fort. Die Variable eines\n"
+    "Objekts wird rechts in der Objektliste eingetragen.\n\n"
+    "Beispiel, eine Datei mit den zwei Zeilen\n\n"
+    "    4711;echt Kölnisch Wasser;\n"
+    "    4712;Seife neutral;\n\n"
+    "und ein Etikett, dessen Objekt text01 die Variable 1 und dessen Objekt text02 die\n"
+    "Variable 2 hat: Der Seriendruck ergibt zwei Etiketten, das erste mit \"4711\" und\n"
+    "\"echt Kölnisch Wasser\", das zweite mit \"4712\" und \"Seife neutral\".\n\n"
+    "Enthält eine Spalte die Anzahl der Etiketten je Zeile, tragen Sie ihre Nummer unter\n"
+    "\"Spalte, die die Mengenangebe enthält\" ein.";
+
+const char* const kSheetSizeHelp =
+    "Die Blattgröße eines DIN A4 Blattes ist normalerweise 210 mal 297 mm. \n"
+    "Ein Drucker kann aber nie das ganze Blatt bedrucken, sodass die \n"
+    "wirkliche Blattgröße immer kleiner  und bei jedem Drucker anders ist. \n"
+    "\n"
+    "Um die Blattgröße Ihres Druckers zu bestimmen, klicken Sie auf den Button\n"
+    "'Blattgröße ermitteln' und folgenden dann den gedruckten Anweisungen.\n"
+    " \n"
+    "Wenn Sie einen Etikettendrucker benutzen, muss die Blattgröße der\n"
+    "Etikettengröße, die der Druckertreiber anzeigt, entsprechen.";
+
+// Top of the design surface on its page, below the quick text field.
+constexpr int kSurfaceTop = 34;
+
+// The page "Entwurf": the quick text field above the design surface, and
+// the two scroll bars along the page's right and bottom edges.
+class TDesignPage : public QWidget {
+ public:
+  TDesignPage() {
+    auto* caption = new QLabel("Text:", this);
+    caption->setGeometry(8, 8, 32, 20);
+    quickText_ = new QLineEdit(this);
+    quickText_->setObjectName("QuickText");
+    quickText_->setGeometry(44, 6, 360, 22);
+    horizontal_ = new QScrollBar(Qt::Horizontal, this);
+    vertical_ = new QScrollBar(Qt::Vertical, this);
+    for (QScrollBar* bar : {horizontal_, vertical_}) bar->setRange(0, 100);
+  }
+  // Keeps the field and the bars above the surface that slides beneath them.
+  void RaiseFixedParts() {
+    for (QWidget* part : std::initializer_list<QWidget*>{quickText_, horizontal_, vertical_}) part->raise();
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent*) override {
+    int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    horizontal_->setGeometry(0, height() - bar, width() - bar, bar);
+    vertical_->setGeometry(width() - bar, kSurfaceTop, bar, height() - kSurfaceTop - bar);
+  }
+
+ private:
+  QLineEdit* quickText_;
+  QScrollBar* horizontal_;
+  QScrollBar* vertical_;
+};
+
+QPushButton* PictureButton(const QIcon& picture, const QString& hint) {
+  auto* button = new QPushButton(picture, QString());
+  button->setIconSize(QSize(24, 24));
+  button->setToolTip(hint);
+  return button;
+}
+
+QLineEdit* PlainEdit(const QString& text, const char* name) {
+  auto* edit = new QLineEdit(text);
+  edit->setObjectName(name);
+  edit->setMaximumWidth(120);
+  return edit;
+}
+
+// A help text shown over a page at a fixed place; its button shows and hides it.
+QLabel* HelpText(QWidget* page, const char* text, QRect place, QPushButton* toggle) {
+  auto* help = new QLabel(QString::fromUtf8(text), page);
+  help->setGeometry(place);
+  help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  help->setAutoFillBackground(true);
+  help->setFrameShape(QFrame::Box);
+  help->setMargin(6);
+  help->hide();
+  QObject::connect(toggle, &QPushButton::clicked, help, [help] {
+    help->setVisible(!help->isVisible());
+    help->raise();
+  });
+  return help;
+}
+
+}  // namespace
+
+TForm2::TForm2(IDialogs& dialogs, IPrinter& printer, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), printer_(printer), commands_(document_, dialogs, *this) {
+  setWindowTitle("Quorvel Etikettenentwurf");
+  BuildMenus();
+  BuildTopBar();
+  auto* central = new QWidget;
+  auto* columns = new QHBoxLayout(central);
+  columns->addWidget(BuildPalette());
+  pages_ = new QTabWidget;
+  pages_->setObjectName("PageControl");
+  pages_->addTab(BuildDesignPage(), "Entwurf");
+  pages_->addTab(BuildSettingsPage(), "Einstellungen");
+  pages_->addTab(BuildPrinterPage(), "Drucker");
+  pages_->addTab(BuildSeriesPage(), "Seriendruck");
+  columns->addWidget(pages_, 1);
+  columns->addWidget(BuildObjectPanel());
+  setCentralWidget(central);
+  statusBar()->setObjectName("StatusBar");
+  connect(pages_, &QTabWidget::currentChanged, this, [this](int index) { Guarded([=, this] { PageChanged(index); })(); });
+
+  document_.SetSurface(panel_);
+  try {
+    for (const std::string& name : printer_.PrinterNames()) printerBox_->addItem(ToQString(name));
+  } catch (const EUserError& error) {
+    dialogs_.ShowMessage(error.what());
+  }
+  commands_.Start();
+  ShowSettings();
+  SizeSurface();
+  resize(1100, 760);
+}
+
+TForm2::~TForm2() { document_.SetSurface(nullptr); }
+
+void TForm2::BuildMenus() {
+  QMenu* label = menuBar()->addMenu("Etikett");
+  label->addAction("neu", this, Guarded([this] { commands_.New(); }));
+  // "speichern" runs the toolbar's Save, which users expect of it.
+  label->addAction("speichern", this, Guarded([this] { commands_.Save(); }));
+  label->addAction("speichern unter", this, Guarded([this] { commands_.SaveAs(); }));
+  label->addAction(QString::fromUtf8("öffnen"), this, Guarded([this] { commands_.Open(); }));
+  menuBar()->addAction("Ende", this, [this] { close(); });
+}
+
+void TForm2::BuildTopBar() {
+  QToolBar* bar = addToolBar("Werkzeugleiste");
+  bar->setObjectName("ToolBar");
+  bar->setMovable(false);
+  bar->addAction(OpenPicture(), QString::fromUtf8("Etikett öffnen"), this, Guarded([this] { commands_.Open(); }));
+  bar->addAction(SavePicture(), "Etikett speichern", this, Guarded([this] { commands_.Save(); }));
+  bar->addAction(PrintPicture(), "Etikett drucken");
+  bar->addSeparator();
+  bar->addAction(CutPicture(), QString::fromUtf8("Löschen"));
+  bar->addAction(CopyPicture(), "Kopieren");
+  bar->addAction(PastePicture(), QString::fromUtf8("Einfügen"));
+  bar->addSeparator();
+
+  fontBox_ = new QComboBox;
+  fontBox_->setObjectName("FontName");
+  fontBox_->setEditable(true);
+  fontBox_->setMaxVisibleItems(10);
+  QStringList faces = QFontDatabase::families();
+  faces.sort();
+  fontBox_->addItems(faces);
+  fontBox_->setEditText("Arial");
+  fontBox_->setToolTip("Font Name");
+  fontBox_->setMinimumWidth(160);
+  bar->addWidget(fontBox_);
+  auto* fontSize = new QLineEdit("8");
+  fontSize->setObjectName("FontSize");
+  fontSize->setToolTip("Font Size");
+  fontSize->setFixedWidth(36);
+  bar->addWidget(fontSize);
+  auto* arrows = new QWidget;
+  auto* arrowColumn = new QVBoxLayout(arrows);
+  arrowColumn->setContentsMargins(0, 0, 0, 0);
+  arrowColumn->setSpacing(0);
+  for (Qt::ArrowType direction : {Qt::UpArrow, Qt::DownArrow}) {
+    auto* arrow = new QToolButton;
+    arrow->setArrowType(direction);
+    arrow->setFixedSize(16, 12);
+    arrowColumn->addWidget(arrow);
+  }
+  bar->addWidget(arrows);
+  const std::pair<const char*, const char*> kStyles[] = {{"B", "Bold"}, {"I", "Italic"}, {"U", "Underline"}};
+  for (const auto& [caption, hint] : kStyles) {
+    auto* style = new QToolButton;
+    style->setObjectName(QString(hint) + "Button");
+    style->setText(caption);
+    style->setCheckable(true);
+    style->setToolTip(hint);
+    QFont look = style->font();
+    look.setBold(hint == std::string("Bold"));
+    look.setItalic(hint == std::string("Italic"));
+    look.setUnderline(hint == std::string("Underline"));
+    style->setFont(look);
+    bar->addWidget(style);
+  }
+  bar->addSeparator();
+
+  auto* preview = new QPushButton("Vorschau");
+  preview->setToolTip("Etikett-Vorschau");
+  auto* print = new QPushButton("Drucken");
+  print->setToolTip("Etikett drucken");
+  auto* zoomOut = new QPushButton("zoom aus");
+  connect(zoomOut, &QPushButton::clicked, this, Guarded([this] { zoom_aus(); }));
+  auto* objectList = new QPushButton("Objektliste");
+  connect(objectList, &QPushButton::clicked, this, [this] { objectPanel_->setVisible(!objectPanel_->isVisible()); });
+  for (QPushButton* button : {preview, print, new QPushButton("zoom +"), new QPushButton("zoom -"), zoomOut, objectList})
+    bar->addWidget(button);
+}
+
+QWidget* TForm2::BuildPalette() {
+  auto* palette = new QWidget;
+  palette->setObjectName("Palette");
+  auto* column = new QVBoxLayout(palette);
+  column->setContentsMargins(0, 0, 0, 0);
+  const QString kCaptions[] = {"QR-Code", "A, B, C, D, .Text", "  Bild"};
+  column->addWidget(new QPushButton(kCaptions[0]));
+  column->addWidget(PictureButton(BarcodePicture(), "Barcode"));
+  column->addWidget(new QPushButton(kCaptions[1]));
+  column->addWidget(new QPushButton(kCaptions[2]));
+  column->addWidget(PictureButton(BoxPicture(), "Rechteck"));
+  column->addWidget(PictureButton(HorizontalLinePicture(), "waagerechte Linie"));
+  column->addWidget(PictureButton(VerticalLinePicture(), "senkrechte Linie"));
+  column->addWidget(new QPushButton("senkrechter Text"));
+  column->addSpacing(16);
+  column->addWidget(new QPushButton(QString::fromUtf8("letztes löschen")));
+  column->addWidget(new QPushButton(QString::fromUtf8("alle löschen")));
+  column->addWidget(new QPushButton("refresh"));
+  column->addStretch();
+  return palette;
+}
+
+QWidget* TForm2::BuildDesignPage() {
+  auto* page = new TDesignPage;
+  panel_ = new TDesignPanel(dialogs_, page);
+  panel_->move(0, kSurfaceTop);
+  page->RaiseFixedParts();
+  return page;
+}
+
+QLineEdit* TForm2::BoundEdit(std::string& field, const char* name) {
+  auto* edit = PlainEdit(ToQString(field), name);
+  bindings_.push_back({edit, &field});
+  connect(edit, &QLineEdit::textChanged, this, [&field](const QString& text) { field = FromQString(text); });
+  return edit;
+}
+
+QWidget* TForm2::BuildSettingsPage() {
+  settingsPage_ = new QWidget;
+  auto* grid = new QGridLayout(settingsPage_);
+  TSheetLayout& layout = document_.Layout;
+  const std::tuple<const char*, std::string*, const char*, const char*> kFields[] = {
+      {"Breite [mm]", &layout.LabelWidth, "LabelWidth", ""},
+      {"Höhe [mm]", &layout.LabelHeight, "LabelHeight", ""},
+      {"Blattbreite [mm]", &layout.SheetWidth, "SheetWidth", "A4=195"},
+      {"Blatthöhe [mm]", &layout.SheetHeight, "SheetHeight", "A4=288"},
+      {"Anzahl Etiketten in einer Zeile nebeneinander:", &layout.Columns, "Columns", ""},
+      {"Anzahl Etiketten in einer Spalte untereinander:", &layout.Rows, "Rows", ""},
+      {"Horizontaler Abstande zwischen zwei Etiketten:", &layout.RowGap, "RowGap", ""},
+      {"Vertikaler Abstand zwischen zwei Etiketten:", &layout.ColumnGap, "ColumnGap", ""},
+      {"oberer Blattrand", &layout.TopMargin, "TopMargin", ""},
+      {"linker Blattrand", &layout.LeftMargin, "LeftMargin", ""},
+  };
+  int row = 0;
+  for (const auto& [caption, field, name, hint] : kFields) {
+    grid->addWidget(new QLabel(QString::fromUtf8(caption)), row, 0);
+    QLineEdit* edit = BoundEdit(*field, name);
+    edit->setToolTip(hint);
+    grid->addWidget(edit, row++, 1);
+  }
+  grid->addWidget(new QLabel("Raster [mm]"), row, 0);
+  snapGrid_ = new QComboBox;
+  snapGrid_->setObjectName("SnapGrid");
+  snapGrid_->setEditable(true);
+  snapGrid_->addItems({"0", "5", "10"});
+  snapGrid_->setMaximumWidth(120);
+  connect(snapGrid_, &QComboBox::editTextChanged, this,
+          [this](const QString& text) { document_.SnapGrid = FromQString(text); });
+  grid->addWidget(snapGrid_, row++, 1);
+
+  auto* presets = new QGroupBox("Zweckform-Auswahl");
+  auto* presetColumn = new QVBoxLayout(presets);
+  auto* presetList = new QComboBox;
+  presetList->setObjectName("PresetList");
+  for (const std::string& entry : SheetPresetEntries()) presetList->addItem(ToQString(entry));
+  presetList->setPlaceholderText("Zweckform");
+  presetList->setCurrentIndex(-1);
+  presetColumn->addWidget(presetList);
+  grid->addWidget(presets, 0, 2, 3, 1);
+  auto* measure = new QPushButton(QString::fromUtf8("Blattgröße ermitteln"));
+  auto* help = new QPushButton(QString::fromUtf8("Hilfe zur Blattgröße"));
+  grid->addWidget(measure, 3, 2);
+  grid->addWidget(help, 4, 2);
+  grid->setRowStretch(row, 1);
+  grid->setColumnStretch(3, 1);
+  HelpText(settingsPage_, kSheetSizeHelp, QRect(8, 126, 441, 200), help);
+  return settingsPage_;
+}
+
+QWidget* TForm2::BuildPrinterPage() {
+  auto* page = new QWidget;
+  auto* column = new QVBoxLayout(page);
+  auto* choice = new QGroupBox(QString::fromUtf8("Drucker wählen"));
+  auto* choiceColumn = new QVBoxLayout(choice);
+  printerBox_ = new QComboBox;
+  printerBox_->setObjectName("PrinterBox");
+  printerBox_->setEditable(true);
+  printerBox_->setMinimumWidth(320);
+  connect(printerBox_, &QComboBox::editTextChanged, this,
+          [this](const QString& text) { document_.PrinterName = FromQString(text); });
+  choiceColumn->addWidget(printerBox_);
+  column->addWidget(choice);
+
+  auto* format = new QGroupBox("Druckformat");
+  auto* formatColumn = new QVBoxLayout(format);
+  portrait_ = new QRadioButton("Hochformat");
+  portrait_->setObjectName("Portrait");
+  landscape_ = new QRadioButton("Querformat");
+  landscape_->setObjectName("Landscape");
+  portrait_->setChecked(true);
+  connect(landscape_, &QRadioButton::toggled, this, [this](bool on) { document_.Landscape = on; });
+  formatColumn->addWidget(portrait_);
+  formatColumn->addWidget(landscape_);
+  column->addWidget(format);
+
+  auto* save = new QPushButton("Drucker speichern");
+  save->setObjectName("SavePrinter");
+  connect(save, &QPushButton::clicked, this, Guarded([this] { commands_.SavePrinter(); }));
+  column->addWidget(save, 0, Qt::AlignLeft);
+  column->addStretch();
+  return page;
+}
+
+QWidget* TForm2::BuildSeriesPage() {
+  auto* page = new QWidget;
+  auto* column = new QVBoxLayout(page);
+
+  auto* file = new QGroupBox(QString::fromUtf8("Seriendatei öffnen"));
+  auto* fileRow = new QHBoxLayout(file);
+  QLineEdit* seriesFile = BoundEdit(document_.SeriesFileName, "SeriesFile");
+  seriesFile->setMaximumWidth(QWIDGETSIZE_MAX);
+  fileRow->addWidget(seriesFile, 1);
+  fileRow->addWidget(PictureButton(FolderPicture(), "Seriendatei"));
+  fileRow->addWidget(new QPushButton("Datei anschauen"));
+  column->addWidget(file);
+
+  auto* quantity = new QGroupBox(QString::fromUtf8("Spalte, die die Mengenangebe enthält"));
+  auto* quantityRow = new QHBoxLayout(quantity);
+  quantityRow->addWidget(BoundEdit(document_.QuantityColumn, "QuantityColumn"));
+  quantityRow->addStretch();
+  column->addWidget(quantity);
+
+  auto* series = new QGroupBox("Seriendatei drucken");
+  auto* seriesGrid = new QGridLayout(series);
+  seriesGrid->addWidget(new QLabel("Start bei Etikett "), 0, 0);
+  seriesGrid->addWidget(PlainEdit("1", "FirstLine"), 0, 1);
+  seriesGrid->addWidget(new QLabel("Ende bei Etikett "), 1, 0);
+  seriesGrid->addWidget(PlainEdit("9999", "LastLine"), 1, 1);
+  seriesGrid->addWidget(new QLabel("jedes Etikett"), 2, 0);
+  seriesGrid->addWidget(PlainEdit("1", "CopiesPerLine"), 2, 1);
+  seriesGrid->addWidget(new QLabel("mal drucken"), 2, 2);
+  seriesGrid->addWidget(new QPushButton("Start Drucken"), 3, 0);
+  seriesGrid->setColumnStretch(3, 1);
+  column->addWidget(series);
+
+  auto* current = new QGroupBox("aktuelles Etikett drucken");
+  auto* currentGrid = new QGridLayout(current);
+  currentGrid->addWidget(new QLabel("Anzahl"), 0, 0);
+  currentGrid->addWidget(PlainEdit("1", "Copies"), 0, 1);
+  currentGrid->addWidget(new QLabel("Start in Zeile/Spalte"), 1, 0);
+  currentGrid->addWidget(PlainEdit("1", "StartRow"), 1, 1);
+  currentGrid->addWidget(PlainEdit("1", "StartColumn"), 1, 2);
+  currentGrid->addWidget(new QPushButton("Start Drucken"), 2, 0);
+  currentGrid->setColumnStretch(3, 1);
+  column->addWidget(current);
+
+  auto* help = new QPushButton("&Hilfe");
+  column->addWidget(help, 0, Qt::AlignLeft);
+  column->addStretch();
+  HelpText(page, kSeriesHelp, QRect(16, 64, 425, 377), help);
+  return page;
+}
+
+QWidget* TForm2::BuildObjectPanel() {
+  objectPanel_ = new QWidget;
+  objectPanel_->setObjectName("ObjectPanel");
+  objectPanel_->setFixedWidth(260);
+  auto* column = new QVBoxLayout(objectPanel_);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addWidget(new QLabel("Objektliste und Eigenschaften  [mm*10]"));
+  objectList_ = new QComboBox;
+  objectList_->setObjectName("ObjectList");
+  objectList_->setEditable(true);
+  objectList_->setEditText("Objektliste");
+  connect(objectList_, &QComboBox::activated, this, Guarded([this] { obox_click(); }));
+  column->addWidget(objectList_);
+  propertyGrid_ = new QTableWidget(0, 2);
+  propertyGrid_->setObjectName("PropertyGrid");
+  propertyGrid_->horizontalHeader()->hide();
+  propertyGrid_->verticalHeader()->hide();
+  propertyGrid_->verticalHeader()->setDefaultSectionSize(19);
+  propertyGrid_->horizontalHeader()->setStretchLastSection(true);
+  column->addWidget(propertyGrid_, 1);
+  column->addWidget(new QPushButton(QString::fromUtf8("übernehmen")), 0, Qt::AlignLeft);
+  column->addWidget(new QPushButton(QString::fromUtf8("Objekt löschen")), 0, Qt::AlignLeft);
+  return objectPanel_;
+}
+
+void TForm2::ShowSettings() {
+  for (const TFieldBinding& binding : bindings_) binding.Edit->setText(ToQString(*binding.Field));
+  printerBox_->setEditText(ToQString(document_.PrinterName));
+  (document_.Landscape ? landscape_ : portrait_)->setChecked(true);
+  snapGrid_->setEditText(ToQString(document_.SnapGrid));
+}
+
+void TForm2::SizeSurface() {
+  try {
+    TSurfaceSize size = document_.SurfaceSize();
+    panel_->resize(std::max(0, RoundHalfEven(size.Width * document_.Zoom)),
+                   std::max(0, RoundHalfEven(size.Height * document_.Zoom)));
+  } catch (const EUserError& error) {
+    dialogs_.ShowMessage(error.what());
+  }
+}
+
+void TForm2::PageChanged(int index) {
+  // A typed label size takes effect on the surface when the settings page is left.
+  if (pages_->widget(previousPage_) == settingsPage_) {
+    ReturnToFullSize();
+    SizeSurface();
+  }
+  previousPage_ = index;
+}
+
+void TForm2::obox_refresh() {
+  objectList_->clear();
+  for (const std::string& name : document_.ObjectListNames()) objectList_->addItem(ToQString(name));
+  if (objectList_->count() > 0)
+    objectList_->setCurrentIndex(0);
+  else
+    objectList_->setEditText(QString());
+  obox_click();
+}
+
+void TForm2::obox_click() {
+  propertyGrid_->clearContents();
+  int slot = document_.FindByName(FromQString(objectList_->currentText()));
+  if (slot != 0) document_.CurrentObject = slot;
+}
+
+void TForm2::zoom_aus() {
+  if (document_.Zoom == 1.0) return;
+  document_.Zoom = 1.0;
+  for (int slot = 1; slot <= document_.ObjectCount(); ++slot)
+    if (!document_.Object(slot).Deleted) document_.Object(slot).UpdateElement(1.0);
+  SizeSurface();
+}
+
+void TForm2::ReturnToFullSize() { zoom_aus(); }
+
+void TForm2::DocumentReplaced() {
+  ShowSettings();
+  SizeSurface();
+  obox_refresh();
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+  bool closing = false;
+  Guarded([&] { closing = commands_.Close(); })();
+  if (closing)
+    event->accept();
+  else
+    event->ignore();
+}
+
+std::function<void()> TForm2::Guarded(std::function<void()> handler) {
+  return [this, handler = std::move(handler)] {
+    try {
+      handler();
+    } catch (const std::exception& error) {
+      dialogs_.ShowMessage(error.what());
+    }
+  };
+}
+
+}  // namespace quorvel

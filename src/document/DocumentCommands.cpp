@@ -1,0 +1,126 @@
+#include "document/DocumentCommands.h"
+
+#include <QDir>
+
+#include "document/DesignerSettings.h"
+#include "document/LabelDocument.h"
+#include "document/LabelFile.h"
+#include "document/TextFile.h"
+#include "platform/Errors.h"
+#include "platform/TextCodec.h"
+
+namespace quorvel {
+namespace {
+
+std::string SaveChangesQuestion() { return Cp1252FromUtf8("Änderungen speichern ? "); }
+std::string OverwriteQuestion() { return Cp1252FromUtf8("Diese Datei ist bereits vorhanden, überschreiben ? "); }
+
+}  // namespace
+
+TDocumentCommands::TDocumentCommands(TLabelDocument& document, IDialogs& dialogs, IDocumentView& view)
+    : document_(document), dialogs_(dialogs), view_(view) {}
+
+TFileDialogOptions TDocumentCommands::LabelFileDialog() {
+  TFileDialogOptions options;
+  options.Filter = "Etikett|*.lab";
+  options.DefaultExtension = "lab";
+  return options;
+}
+
+bool TDocumentCommands::Run(const std::function<void()>& command) {
+  try {
+    command();
+    return true;
+  } catch (const EUserError& error) {
+    dialogs_.ShowMessage(error.what());
+    return false;
+  }
+}
+
+void TDocumentCommands::Start() {
+  startDirectory_ = QDir::currentPath();
+  document_.StartDirectory = FromQString(startDirectory_);
+  Run([&] { ReadPrinterSettings(document_); });
+  Run([&] { ReadSheetSettings(document_); });
+}
+
+void TDocumentCommands::New() {
+  Run([&] {
+    AskToSaveChanges();
+    document_.reset_label();
+    view_.DocumentReplaced();
+  });
+}
+
+void TDocumentCommands::Open() {
+  Run([&] {
+    AskToSaveChanges();
+    std::optional<std::string> path = dialogs_.OpenFileName(LabelFileDialog());
+    RestoreWorkingDirectory();
+    if (!path) return;
+    view_.ReturnToFullSize();
+    try {
+      load_label(document_, *path);
+    } catch (const EUserError&) {
+      view_.DocumentReplaced();  // show what was read before the failure
+      throw;
+    }
+    view_.DocumentReplaced();
+  });
+}
+
+void TDocumentCommands::Save() { Run([&] { SaveToKnownFileOrAsk(); }); }
+
+void TDocumentCommands::SaveAs() {
+  Run([&] {
+    std::optional<std::string> path = dialogs_.SaveFileName(LabelFileDialog());
+    RestoreWorkingDirectory();
+    if (path && !path->empty()) SaveToNamedFile(*path);
+  });
+}
+
+bool TDocumentCommands::Close() {
+  return Run([&] {
+    AskToSaveChanges();
+    WriteSheetSettings(document_);
+  });
+}
+
+void TDocumentCommands::SavePrinter() {
+  Run([&] { WritePrinterSettings(document_); });
+}
+
+// A failed save throws, so that the command asking does not go on to
+// discard the changes the user wanted kept.
+void TDocumentCommands::AskToSaveChanges() {
+  if (!document_.Modified || !dialogs_.AskYesNo(SaveChangesQuestion())) return;
+  SaveToKnownFileOrAsk();
+}
+
+// The saved name wins over the loaded one; without either the user names
+// the file. Cancelling the dialog or refusing to overwrite saves nothing.
+void TDocumentCommands::SaveToKnownFileOrAsk() {
+  if (document_.HasSavedFile) return Store(document_.SavedFileName);
+  if (document_.HasLoadedFile) return Store(document_.LoadedFileName);
+  std::optional<std::string> path = dialogs_.SaveFileName(LabelFileDialog());
+  RestoreWorkingDirectory();
+  if (path && !path->empty()) SaveToNamedFile(*path);
+}
+
+void TDocumentCommands::SaveToNamedFile(const std::string& path) {
+  if (FileExists(path) && !dialogs_.AskYesNo(OverwriteQuestion())) return;
+  Store(path);
+}
+
+void TDocumentCommands::Store(const std::string& path) {
+  view_.ReturnToFullSize();
+  save_label(document_, path);
+}
+
+// Settings files are found by bare names in the start directory, and label
+// files may name pictures relative to it, whatever a file dialog did.
+void TDocumentCommands::RestoreWorkingDirectory() {
+  if (!startDirectory_.isEmpty()) QDir::setCurrent(startDirectory_);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,97 @@
+#include "document/LabelDocument.h"
+
+#include <stdexcept>
+
+#include "document/DesignSurface.h"
+#include "platform/Control.h"
+#include "platform/Errors.h"
+#include "platform/NumberParsing.h"
+#include "platform/Rounding.h"
+#include "platform/TextCodec.h"
+
+namespace quorvel {
+
+TLabelDocument::TLabelDocument() = default;
+
+TLabelDocument::~TLabelDocument() {
+  for (auto& slot : slots_) Discard(slot);
+}
+
+TLabelObject& TLabelDocument::Object(int slot) {
+  return const_cast<TLabelObject&>(static_cast<const TLabelDocument&>(*this).Object(slot));
+}
+
+const TLabelObject& TLabelDocument::Object(int slot) const {
+  if (slot < 1 || slot > objectCount_) throw std::out_of_range("no object in slot " + std::to_string(slot));
+  return *slots_[slot - 1];
+}
+
+TLabelObject& TLabelDocument::Append(std::unique_ptr<TLabelObject> object) {
+  if (Full())
+    throw EUserError(Cp1252FromUtf8("Das Etikett hat bereits ") + std::to_string(kSlotCount) +
+                     Cp1252FromUtf8(" Objekte; mehr kann das Programm nicht aufnehmen."));
+  // A slot given back by deleting the last object may still hold that object.
+  std::unique_ptr<TLabelObject>& slot = slots_[objectCount_];
+  Discard(slot);
+  slot = std::move(object);
+  ++objectCount_;
+
+  TLabelObject& added = *slot;
+  int& counter = KindCounters[KindIndex(added.Kind())];
+  ++counter;
+  added.Number = counter;
+  added.Name = ObjectName(added.Kind(), counter);
+  added.Deleted = false;
+  added.UpdateElement(Zoom);
+  if (surface_) surface_->AddElement(added.Element());
+  return added;
+}
+
+void TLabelDocument::Discard(std::unique_ptr<TLabelObject>& slot) {
+  if (slot && surface_) surface_->RemoveElement(slot->Element());
+  slot.reset();
+}
+
+void TLabelDocument::reset_label() {
+  for (auto& slot : slots_) Discard(slot);
+  objectCount_ = 0;
+  KindCounters.fill(0);
+  CurrentObject = 0;
+  SelectionActive = false;
+  Modified = false;
+  HasSavedFile = false;
+  HasLoadedFile = false;
+}
+
+int TLabelDocument::FindByName(std::string_view name) const {
+  for (int slot = 1; slot <= objectCount_; ++slot)
+    if (slots_[slot - 1]->Name == name) return slot;
+  return 0;
+}
+
+std::vector<std::string> TLabelDocument::ObjectListNames() const {
+  std::vector<std::string> names;
+  for (TObjectKind kind : kAllObjectKinds)
+    for (int slot = 1; slot <= objectCount_; ++slot) {
+      const TLabelObject& object = *slots_[slot - 1];
+      if (!object.Deleted && object.Kind() == kind) names.push_back(object.Name);
+    }
+  return names;
+}
+
+TSurfaceSize TLabelDocument::SurfaceSize() const {
+  double width = StrToFloat(Layout.LabelWidth);
+  double height = StrToFloat(Layout.LabelHeight);
+  return {RoundHalfEven(width * 10), RoundHalfEven(height * 10)};
+}
+
+void TLabelDocument::SetSurface(IDesignSurface* surface) {
+  if (surface == surface_) return;
+  for (auto& slot : slots_)
+    if (slot && surface_) surface_->RemoveElement(slot->Element());
+  surface_ = surface;
+  for (auto& slot : slots_)
+    if (slot && surface_) surface_->AddElement(slot->Element());
+}
+
+}  // namespace quorvel

@@ -1,0 +1,235 @@
+#include "document/LabelObject.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+
+#include "barcode/Ean.h"
+#include "document/DesignFont.h"
+#include "document/Placeholders.h"
+#include "document/ShapeControl.h"
+#include "document/StaticTextControl.h"
+#include "platform/Bitmap.h"
+#include "platform/ImageControl.h"
+#include "platform/Rounding.h"
+#include "platform/TextCodec.h"
+#include "platform/TextRotOut.h"
+#include "qrcode/Barcode2D_QRCode.h"
+
+namespace quorvel {
+namespace {
+
+// Shown coordinates stay well inside int, so that a control's right and
+// bottom edges (left + width) can never overflow, whatever a file holds.
+constexpr int kMaxShownCoordinate = 1 << 28;
+// The rotated-text bitmap is never larger than this; what lies beyond is not shown.
+constexpr int kMaxVerticalTextBitmap = 2000;
+// A QR symbol is drawn into a bitmap of at most this size (40 cm at 100 %),
+// so that a hostile size cannot ask for gigabytes.
+constexpr int kMaxQrBitmap = 4000;
+
+int ClampToInt(std::int64_t value) {
+  return static_cast<int>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+int ClampShown(std::int64_t value) {
+  return static_cast<int>(std::clamp<std::int64_t>(value, -kMaxShownCoordinate, kMaxShownCoordinate));
+}
+
+int Shown(int value, double zoom) { return ClampShown(RoundHalfEven(value * zoom)); }
+
+bool IsShape(TObjectKind kind) {
+  return kind == TObjectKind::okBox || kind == TObjectKind::okHLine || kind == TObjectKind::okVLine;
+}
+
+bool IsImage(TObjectKind kind) {
+  return kind == TObjectKind::okPicture || kind == TObjectKind::okVerticalText || kind == TObjectKind::okQrCode;
+}
+
+// The designer's barcodes: the component's own set-up dialog never opens,
+// and PDF417 symbols get 7 rows of 2 columns.
+std::unique_ptr<TEan> MakeBarcode() {
+  auto barcode = std::make_unique<TEan>();
+  barcode->SetDisableEditor(true);
+  barcode->PDF417().SetRows(7);
+  barcode->PDF417().SetCols(2);
+  return barcode;
+}
+
+std::unique_ptr<TControl> MakeElement(TObjectKind kind) {
+  if (IsShape(kind)) return std::make_unique<TShapeControl>();
+  if (kind == TObjectKind::okText) return std::make_unique<TStaticTextControl>();
+  if (kind == TObjectKind::okBarcode) return MakeBarcode();
+  auto image = std::make_unique<TImageControl>();
+  image->SetStretch(kind != TObjectKind::okVerticalText);
+  if (kind == TObjectKind::okPicture) image->SetPicture(PicturePlaceholder());
+  return image;
+}
+
+const char* const kDefaultQrText = "https://www.quorvel.example/";
+
+[[noreturn]] void ThrowWrongKind(const char* element) {
+  throw std::logic_error(std::string("the object's element is no ") + element);
+}
+
+}  // namespace
+
+TKindDefaults KindDefaults(TObjectKind kind) {
+  static constexpr std::array<TKindDefaults, kObjectKindCount> kDefaults = {{
+      {10, 10, 100, 50},   // box
+      {10, 10, 100, 1},    // horizontal line
+      {10, 10, 1, 100},    // vertical line
+      {0, 0, 0, 0},        // text: sized by its text
+      {0, 0, 70, 50},      // picture
+      {0, 0, 300, 100},    // barcode
+      {10, 10, 0, 0},      // vertical text: sized by its text
+      {0, 0, 100, 100},    // QR Code
+  }};
+  return kDefaults[KindIndex(kind)];
+}
+
+TLabelObject::TLabelObject(TObjectKind kind) : kind_(kind), element_(MakeElement(kind)) {
+  if (kind == TObjectKind::okQrCode) {
+    qrEncoder_ = std::make_unique<TBarcode2D_QRCode>();
+    QrText = kDefaultQrText;
+  }
+  TKindDefaults defaults = KindDefaults(kind);
+  Left = defaults.Left;
+  Top = defaults.Top;
+  Width = defaults.Width;
+  Height = defaults.Height;
+  if (kind == TObjectKind::okText) Text = "Text";
+  if (kind == TObjectKind::okVerticalText) {
+    Text = "senkrechter Text";
+    Angle = 90;
+  }
+}
+
+TLabelObject::~TLabelObject() {
+  if (qrEncoder_) qrEncoder_->ImageDestroyed(*element_);
+}
+
+TFont TLabelObject::Font() const {
+  TFont font;
+  font.Name = FontName;
+  font.Size = FontSize;
+  font.Style = TFontStyles()
+                   .With(TFontStyle::fsBold, Bold)
+                   .With(TFontStyle::fsItalic, Italic)
+                   .With(TFontStyle::fsUnderline, Underline);
+  font.Color = FontColor;
+  return font;
+}
+
+TShapeControl& TLabelObject::Shape() {
+  if (!IsShape(kind_)) ThrowWrongKind("shape");
+  return static_cast<TShapeControl&>(*element_);
+}
+
+TStaticTextControl& TLabelObject::StaticText() {
+  if (kind_ != TObjectKind::okText) ThrowWrongKind("static text");
+  return static_cast<TStaticTextControl&>(*element_);
+}
+
+TImageControl& TLabelObject::Image() {
+  if (!IsImage(kind_)) ThrowWrongKind("image");
+  return static_cast<TImageControl&>(*element_);
+}
+
+TEan& TLabelObject::Barcode() {
+  return const_cast<TEan&>(static_cast<const TLabelObject&>(*this).Barcode());
+}
+
+const TEan& TLabelObject::Barcode() const {
+  if (kind_ != TObjectKind::okBarcode) ThrowWrongKind("barcode");
+  return static_cast<const TEan&>(*element_);
+}
+
+TBarcode2D_QRCode& TLabelObject::QrEncoder() {
+  if (!qrEncoder_) ThrowWrongKind("QR Code");
+  return *qrEncoder_;
+}
+
+void TLabelObject::UpdateElement(double zoom) {
+  element_->Hint = kind_ == TObjectKind::okVerticalText ? Text : Name;
+  switch (kind_) {
+    case TObjectKind::okBox:
+    case TObjectKind::okHLine:
+    case TObjectKind::okVLine: {
+      // A horizontal line keeps its thickness when zoomed, a vertical one its width.
+      int width = kind_ == TObjectKind::okVLine ? Width : Shown(Width, zoom);
+      int height = kind_ == TObjectKind::okHLine ? Height : Shown(Height, zoom);
+      Shape().SetPen(PenWidth, PenColor);
+      Shape().SetBrushColor(BrushColor);
+      element_->SetBounds(Shown(Left, zoom), Shown(Top, zoom), width, height);
+      break;
+    }
+    case TObjectKind::okText: {
+      TTextExtent extent = MeasureDesignText(Font(), Text);
+      Width = extent.Width;
+      Height = extent.Height;
+      TFont shown = Font();
+      shown.Size = Shown(FontSize, zoom);
+      StaticText().SetCaption(Text);
+      StaticText().SetFont(shown);
+      StaticText().SetColor(BackColor);
+      element_->SetBounds(Shown(Left, zoom), Shown(Top, zoom), element_->Width(), element_->Height());
+      break;
+    }
+    case TObjectKind::okVerticalText:
+      UpdateVerticalText(zoom);
+      break;
+    default:
+      element_->SetBounds(Shown(Left, zoom), Shown(Top, zoom), Shown(Width, zoom), Shown(Height, zoom));
+      break;
+  }
+}
+
+// The width is four times the font size, the height 1.2 text widths; the
+// text is drawn turned by Angle from the bottom-left corner, with a
+// character height of four pixels per point.
+void TLabelObject::UpdateVerticalText(double zoom) {
+  Width = ClampToInt(std::int64_t{FontSize} * 4);
+  Height = RoundHalfEven(MeasureDesignText(Font(), Text).Width * 1.2);
+
+  TFont shownFont = Font();
+  shownFont.Size = Shown(FontSize, zoom);
+  int shownWidth = ClampShown(std::int64_t{shownFont.Size} * 4);
+  int shownHeight = ClampShown(RoundHalfEven(MeasureDesignText(shownFont, Text).Width * 1.2));
+  TBitmap bitmap(std::clamp(shownWidth, 1, kMaxVerticalTextBitmap), std::clamp(shownHeight, 1, kMaxVerticalTextBitmap));
+  TCanvas& canvas = bitmap.Canvas();
+  canvas.Font.Color = FontColor;
+  TextRotOut(canvas, 0, shownHeight, Angle, FontName, shownWidth, shownFont.Style, Text);
+  TPicture picture;
+  picture.Assign(bitmap);
+  Image().SetPicture(std::move(picture));
+  element_->SetBounds(Shown(Left, zoom), Shown(Top, zoom), shownWidth, shownHeight);
+}
+
+void TLabelObject::DrawQrSymbol() {
+  TBarcode2D_QRCode& encoder = QrEncoder();
+  // The encoder draws into the picture it finds there.
+  TPicture blank;
+  if (Width > 0 && Height > 0) blank.Assign(TBitmap(std::min(Width, kMaxQrBitmap), std::min(Height, kMaxQrBitmap)));
+  Image().SetPicture(std::move(blank));
+  encoder.SetBarcodeHeight(Height);
+  encoder.SetBarcodeWidth(Width);
+  encoder.SetStretch(true);
+  encoder.SetBarColor(clBlack);
+  encoder.SetSpaceColor(clWhite);
+  encoder.SetBarcode({});
+  encoder.SetBarcode(QrText);
+  encoder.SetImage(element_.get());
+  element_->Invalidate();
+}
+
+void TLabelObject::LoadPictureFile() {
+  if (kind_ != TObjectKind::okPicture || !QFileInfo(ToQString(PictureFile)).isFile()) return;
+  TPicture picture;
+  picture.LoadFromFile(PictureFile);
+  Image().SetPicture(std::move(picture));
+}
+
+}  // namespace quorvel

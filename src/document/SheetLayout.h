@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace quorvel {
+
+// The label and sheet measures exactly as typed on the settings page; every
+// field is parsed where it is used, so files keep the user's text unchanged.
+struct TSheetLayout {
+  std::string LabelWidth = "55";   // "Breite [mm]"
+  std::string LabelHeight = "50";  // "Höhe [mm]"
+  std::string SheetWidth;          // "Blattbreite [mm]": printable width
+  std::string SheetHeight;         // "Blatthöhe [mm]": printable height
+  std::string Columns;             // labels side by side in one row
+  std::string Rows;                // labels one below the other
+  std::string RowGap;              // "Horizontaler Abstande ...": added to the label height per row
+  std::string ColumnGap;           // "Vertikaler Abstand ...": added to the label width per column
+  std::string TopMargin;           // "oberer Blattrand"
+  std::string LeftMargin;          // "linker Blattrand"
+
+  bool operator==(const TSheetLayout&) const = default;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "print/LabelRenderer.h"
+#include "print/PrintRun.h"
+
+namespace quorvel {
+
+class IDialogs;
+class IPrinter;
+class TLabelDocument;
+
+// The texts of the fields "Start in Zeile/Spalte" (row, then column).
+struct TStartCell {
+  std::string Row = "1";
+  std::string Column = "1";
+};
+
+// The print actions of one label document on one printer. Every action
+// sets the printer up first and ends a job that an earlier action left
+// open. An action that fails after its job began still ends the job, so
+// what was placed is printed, and then passes the error on.
+class TLabelPrinting {
+ public:
+  TLabelPrinting(TLabelDocument& document, IPrinter& printer, IDialogs& dialogs);
+
+  // Printer choice by name, the print dialog, orientation and the scale
+  // factors from the printable size. A bad printable width or height is
+  // reported, replaced by 195 or 288 in the field, and the set-up goes on.
+  void setze_aufloesung();
+
+  // "Drucken": one copy at the printable area's corner.
+  void PrintLabel();
+
+  // "Start Drucken" of the current label: `count` copies from the start cell.
+  void PrintCopies(const std::string& count, const TStartCell& start);
+
+  // Prints one copy at the run's cell and advances it, starting a new page
+  // after the last cell of a sheet.
+  void drucke_serie();
+
+  // Fills the run: cell 0/0, then the start cell when either field is not
+  // "1" (read as decimals; a failure keeps what was read), then the layout
+  // snapshot (throws EConvertError for a field that is not a number).
+  void BeginRun(const TStartCell& start);
+
+  // Ends any open job and begins a new one.
+  void BeginJob();
+  // Runs the body inside the open job; ends the job also when the body throws.
+  void InJob(const std::function<void()>& body);
+
+  TPrintRun& Run() { return run_; }
+  TScale Scale() const { return scale_; }
+  IPrinter& Printer() { return printer_; }
+  TLabelDocument& Document() { return document_; }
+
+ private:
+  int ReadPrintableSize(std::string& field, int fallback, const char* message);
+
+  TLabelDocument& document_;
+  IPrinter& printer_;
+  IDialogs& dialogs_;
+  TPrintRun run_;
+  TScale scale_;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,156 @@
+#include "print/LabelRenderer.h"
+
+#include <utility>
+
+#include "barcode/Ean.h"
+#include "document/LabelDocument.h"
+#include "platform/Canvas.h"
+#include "platform/ImageControl.h"
+#include "platform/Rounding.h"
+#include "platform/TextRotOut.h"
+
+namespace quorvel {
+namespace {
+
+// An object's rectangle in target pixels.
+struct TTargetRect {
+  int X1, Y1, X2, Y2;
+};
+
+class TLabelPainter {
+ public:
+  TLabelPainter(TCanvas& target, double originX, double originY, TScale scale)
+      : target_(target), scale_(scale), x0_(RoundHalfEven(originX * scale.X)), y0_(RoundHalfEven(originY * scale.Y)) {}
+
+  void Draw(TLabelObject& object) {
+    switch (object.Kind()) {
+      case TObjectKind::okBox: return DrawBox(object);
+      case TObjectKind::okHLine: return DrawLine(object, true);
+      case TObjectKind::okVLine: return DrawLine(object, false);
+      case TObjectKind::okText: return DrawText(object);
+      case TObjectKind::okVerticalText: return DrawVerticalText(object);
+      case TObjectKind::okPicture:
+      case TObjectKind::okQrCode: return DrawPicture(object);
+      case TObjectKind::okBarcode: return DrawBarcode(object);
+    }
+  }
+
+ private:
+  // Every kind but the box rounds each scaled term before adding it.
+  TTargetRect RoundedTerms(const TLabelObject& o) const {
+    int x1 = x0_ + RoundHalfEven(o.Left * scale_.X / 10);
+    int y1 = y0_ + RoundHalfEven(o.Top * scale_.Y / 10);
+    return {x1, y1, x1 + RoundHalfEven(o.Width * scale_.X / 10), y1 + RoundHalfEven(o.Height * scale_.Y / 10)};
+  }
+
+  void SetSolidPen(const TLabelObject& o) {
+    target_.Pen = {o.PenColor, o.PenWidth, TPenStyle::psSolid, TPenMode::pmCopy};
+  }
+
+  // A box adds its terms unrounded and rounds only its corners.
+  void DrawBox(const TLabelObject& o) {
+    double x1 = x0_ + o.Left * scale_.X / 10;
+    double y1 = y0_ + o.Top * scale_.Y / 10;
+    double x2 = x1 + o.Width * scale_.X / 10;
+    double y2 = y1 + o.Height * scale_.Y / 10;
+    SetSolidPen(o);
+    target_.Brush = {o.BrushColor, TBrushStyle::bsSolid};
+    target_.Rectangle(RoundHalfEven(x1), RoundHalfEven(y1), RoundHalfEven(x2), RoundHalfEven(y2));
+  }
+
+  // The thickness is the pen width; the other extent plays no part.
+  void DrawLine(const TLabelObject& o, bool horizontal) {
+    TTargetRect r = RoundedTerms(o);
+    SetSolidPen(o);
+    target_.MoveTo(r.X1, r.Y1);
+    if (horizontal)
+      target_.LineTo(r.X2, r.Y1);
+    else
+      target_.LineTo(r.X1, r.Y2);
+  }
+
+  // Fonts keep their point size at the target's resolution; no clipping,
+  // no wrapping, no scaling to the object's box.
+  void DrawText(const TLabelObject& o) {
+    TTargetRect r = RoundedTerms(o);
+    target_.Font = o.Font();
+    target_.Brush = {o.BackColor, TBrushStyle::bsSolid};
+    target_.SetBackgroundMode(TBackgroundMode::bmOpaque);
+    target_.TextOut(r.X1, r.Y1, o.Text);
+  }
+
+  // The text runs from a start point 1.2 text widths below the top.
+  void DrawVerticalText(const TLabelObject& o) {
+    if (o.Text.empty()) return;
+    TTargetRect r = RoundedTerms(o);
+    target_.Font = o.Font();
+    int dy = RoundHalfEven(target_.TextWidth(o.Text) * 1.2);
+    int height = RoundHalfEven(static_cast<double>(o.FontSize * target_.PixelsPerInch()) / 72 * 1.1);
+    TextRotOut(target_, r.X1, r.Y1 + dy, o.Angle, o.FontName, height, o.Font().Style, o.Text);
+  }
+
+  // A QR symbol is copied without smoothing, so its modules stay sharp.
+  void DrawPicture(TLabelObject& o) {
+    const TPicture& picture = o.Image().Picture();
+    if (picture.Empty()) return;
+    TTargetRect r = RoundedTerms(o);
+    TRect rect{r.X1, r.Y1, r.X2, r.Y2};
+    if (o.Kind() == TObjectKind::okQrCode)
+      target_.CopyStretched(rect, picture.Image());
+    else
+      target_.StretchDraw(rect, picture.Image());
+  }
+
+  void DrawBarcode(TLabelObject& o) {
+    TTargetRect r = RoundedTerms(o);
+    TEan& barcode = o.Barcode();
+    barcode.SetDisableEditor(true);
+    barcode.PaintTo(target_, {r.X1, r.Y1, r.X2, r.Y2});
+  }
+
+  TCanvas& target_;
+  TScale scale_;
+  int x0_;
+  int y0_;
+};
+
+// The passes after the boxes, in drawing order; pictures and QR Codes share one.
+constexpr std::pair<TObjectKind, TObjectKind> kPasses[] = {
+    {TObjectKind::okHLine, TObjectKind::okHLine},
+    {TObjectKind::okVLine, TObjectKind::okVLine},
+    {TObjectKind::okText, TObjectKind::okText},
+    {TObjectKind::okVerticalText, TObjectKind::okVerticalText},
+    {TObjectKind::okPicture, TObjectKind::okQrCode},
+    {TObjectKind::okBarcode, TObjectKind::okBarcode},
+};
+
+}  // namespace
+
+void sortiere_sortarry(TLabelDocument& document) {
+  std::vector<int>& order = document.BoxOrder;
+  auto area = [&](int slot) {
+    const TLabelObject& o = document.Object(slot);
+    return static_cast<double>(static_cast<int>(static_cast<unsigned>(o.Width) * static_cast<unsigned>(o.Height)));
+  };
+  for (std::size_t pass = 0; pass < order.size(); ++pass)
+    for (std::size_t i = 0; i + 1 < order.size(); ++i)
+      if (area(order[i]) < area(order[i + 1])) std::swap(order[i], order[i + 1]);
+}
+
+void ausgabe_etikett(TLabelDocument& document, TCanvas& target, double originX, double originY, TScale scale) {
+  TLabelPainter painter(target, originX, originY, scale);
+  document.BoxOrder.clear();
+  for (int slot = 1; slot <= document.ObjectCount(); ++slot) {
+    const TLabelObject& o = document.Object(slot);
+    if (!o.Deleted && o.Kind() == TObjectKind::okBox) document.BoxOrder.push_back(slot);
+  }
+  sortiere_sortarry(document);
+  for (int slot : document.BoxOrder) painter.Draw(document.Object(slot));
+  for (auto [first, second] : kPasses)
+    for (int slot = 1; slot <= document.ObjectCount(); ++slot) {
+      TLabelObject& o = document.Object(slot);
+      if (!o.Deleted && (o.Kind() == first || o.Kind() == second)) painter.Draw(o);
+    }
+}
+
+}  // namespace quorvel

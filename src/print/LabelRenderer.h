@@ -1,0 +1,25 @@
+#pragma once
+
+namespace quorvel {
+
+class TCanvas;
+class TLabelDocument;
+
+// Target pixels per millimetre, horizontally and vertically.
+struct TScale {
+  double X = 1.0;
+  double Y = 1.0;
+};
+
+// Draws the whole label onto the target with its top-left corner at the
+// origin (millimetres), reading the document's values at 100 %. Boxes come
+// first (largest first), then lines, texts, vertical texts, pictures and QR
+// Codes, and barcodes last, whatever their stacking on the design surface.
+// The target is neither cleared nor paged. Errors of a barcode's encoder
+// pass to the caller.
+void ausgabe_etikett(TLabelDocument& document, TCanvas& target, double originX, double originY, TScale scale);
+
+// Orders BoxOrder by box area, largest first; equal areas keep slot order.
+void sortiere_sortarry(TLabelDocument& document);
+
+}  // namespace quorvel

@@ -1,0 +1,109 @@
+#include "print/SeriesPrint.h"
+
+#include <QFileInfo>
+
+#include "barcode/Ean.h"
+#include "document/LabelDocument.h"
+#include "platform/Errors.h"
+#include "platform/ImageControl.h"
+#include "platform/NumberParsing.h"
+#include "platform/Printer.h"
+#include "platform/Rounding.h"
+#include "platform/TextCodec.h"
+#include "print/SeriesFile.h"
+#include "qrcode/Barcode2D_QRCode.h"
+
+namespace quorvel {
+namespace {
+
+bool FileExists(const std::string& path) { return QFileInfo(ToQString(path)).isFile(); }
+
+void ApplyValue(TLabelObject& object, const std::string& value, double zoom) {
+  switch (object.Kind()) {
+    case TObjectKind::okText:
+      object.Text = value;
+      object.UpdateElement(zoom);
+      break;
+    case TObjectKind::okVerticalText:
+      // The design surface keeps its rotated picture; the print uses the text.
+      object.Text = value;
+      break;
+    case TObjectKind::okBarcode:
+      object.Barcode().SetBarCode(value);
+      break;
+    case TObjectKind::okPicture:
+      if (FileExists(value)) {
+        TPicture picture;
+        picture.LoadFromFile(value);
+        object.Image().SetPicture(std::move(picture));
+      } else {
+        object.Image().SetPicture(TPicture());
+      }
+      break;
+    case TObjectKind::okQrCode: {
+      TBarcode2D_QRCode& encoder = object.QrEncoder();
+      encoder.SetBarcode({});
+      encoder.SetBarcode(value);
+      encoder.SetImage(&object.Element());
+      object.Element().Invalidate();
+      break;
+    }
+    case TObjectKind::okBox:
+    case TObjectKind::okHLine:
+    case TObjectKind::okVLine:
+      break;
+  }
+}
+
+int OptionalInt(const std::string& text) {
+  try {
+    return StrToInt(text);
+  } catch (const EConvertError&) {
+    return 0;
+  }
+}
+
+}  // namespace
+
+void ApplySeriesValues(TLabelDocument& document, const std::vector<std::string>& values) {
+  for (std::size_t k = 1; k <= values.size(); ++k)
+    for (int slot = 1; slot <= document.ObjectCount(); ++slot) {
+      TLabelObject& object = document.Object(slot);
+      if (!object.Deleted && object.Variable == static_cast<int>(k)) ApplyValue(object, values[k - 1], document.Zoom);
+    }
+}
+
+int SeriesCopies(const std::vector<std::string>& values, int quantityColumn, int eachCount) {
+  if (quantityColumn <= 0 || quantityColumn > static_cast<int>(values.size())) return eachCount;
+  try {
+    return RoundHalfEven(StrToFloat(values[quantityColumn - 1]));
+  } catch (const EConvertError&) {
+    return eachCount;
+  }
+}
+
+void PrintSeries(TLabelPrinting& printing, const TSeriesOptions& options) {
+  TLabelDocument& document = printing.Document();
+  const std::string& path = document.SeriesFileName;
+  if (!FileExists(path)) throw EUserError("Die Datei " + path + " existiert nicht !");
+  int quantityColumn = document.QuantityColumn.empty() ? 0 : OptionalInt(document.QuantityColumn);
+  printing.BeginRun(options.Start);
+  printing.setze_aufloesung();
+  TSeriesFileReader reader(path);
+  printing.BeginJob();
+  printing.InJob([&] {
+    std::string line;
+    int labels = 0;
+    for (int lineNumber = 1; reader.NextLine(line); ++lineNumber) {
+      if (lineNumber >= StrToInt(options.FirstLine) && lineNumber <= StrToInt(options.LastLine)) {
+        std::vector<std::string> values = SplitSeriesLine(line);
+        ApplySeriesValues(document, values);
+        int copies = SeriesCopies(values, quantityColumn, StrToInt(options.EachCount));
+        for (int copy = 0; copy < copies; ++copy, ++labels) printing.drucke_serie();
+      }
+      if (options.Progress) options.Progress(lineNumber, labels);
+    }
+  });
+}
+
+}  // namespace quorvel

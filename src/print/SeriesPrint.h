@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "print/LabelPrinting.h"
+
+namespace quorvel {
+
+class TLabelDocument;
+
+// The texts of the series page's fields. The series file and the quantity
+// column belong to the document.
+struct TSeriesOptions {
+  TStartCell Start;
+  std::string FirstLine = "1";   // "Start bei Etikett "
+  std::string LastLine = "9999";  // "Ende bei Etikett "
+  std::string EachCount = "1";    // "jedes Etikett" ... "mal drucken"
+  // Told after every line read, with the lines read and the labels placed so far.
+  std::function<void(int linesRead, int labelsPrinted)> Progress;
+};
+
+// Gives value k of a line to every object whose Variable is k: texts,
+// vertical texts and barcode values take the value, a picture is read from
+// the file it names (or cleared when there is none), a QR Code encodes it.
+void ApplySeriesValues(TLabelDocument& document, const std::vector<std::string>& values);
+
+// The copies of one line: the quantity column's value when there is one and
+// it is a number (rounded, halves to even), else the each-count.
+int SeriesCopies(const std::vector<std::string>& values, int quantityColumn, int eachCount);
+
+// "Start Drucken" of a series: every line of the document's series file in
+// the line range fills the label and prints its copies on the sheet, cell
+// after cell and page after page. Throws EUserError when the file does not
+// exist (before any job begins) and for fields that are not numbers.
+void PrintSeries(TLabelPrinting& printing, const TSeriesOptions& options);
+
+}  // namespace quorvel

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <QRect>
+
+#include "barcode/Ean.h"
+#include "document/LabelDocument.h"
+#include "platform/Bitmap.h"
+#include "print/LabelRenderer.h"
+#include "support/Decoder.h"
+
+namespace quorvel {
+namespace {
+
+TLabelObject& Add(TLabelDocument& document, TObjectKind kind, int left, int top, int width, int height) {
+  TLabelObject& o = document.Append(std::make_unique<TLabelObject>(kind));
+  o.Left = left, o.Top = top, o.Width = width, o.Height = height;
+  return o;
+}
+
+QRect Bounds(const TBitmap& bitmap, TColor colour) {
+  QRect bounds;
+  for (int y = 0; y < bitmap.Height(); ++y)
+    for (int x = 0; x < bitmap.Width(); ++x)
+      if (bitmap.Pixel(x, y) == colour) bounds |= QRect(x, y, 1, 1);
+  return bounds;
+}
+
+TEST(LabelRendererTest, ABoxCoversItsScaledRectangle) {
+  TLabelDocument document;
+  TLabelObject& box = Add(document, TObjectKind::okBox, 100, 50, 200, 100);
+  box.PenColor = clBlack;
+  box.BrushColor = clRed;
+  TBitmap target(200, 100);
+  ausgabe_etikett(document, target.Canvas(), 0, 0, {4.0, 4.0});
+  QRect expected(40, 20, 80, 40);
+  EXPECT_EQ(Bounds(target, clBlack) | Bounds(target, clRed), expected);
+  EXPECT_EQ(Bounds(target, clRed), expected.adjusted(1, 1, -1, -1));
+}
+
+TEST(LabelRendererTest, OriginAndPenWidthsAreNotScaledTogether) {
+  TLabelDocument document;
+  TLabelObject& box = Add(document, TObjectKind::okBox, 0, 0, 100, 100);
+  box.PenWidth = 3;
+  box.BrushColor = clWhite;
+  TBitmap target(200, 200);
+  ausgabe_etikett(document, target.Canvas(), 2.5, 5.0, {10.0, 10.0});
+  // Origin (25, 50); a 3-pixel pen centred on the outline, never scaled.
+  EXPECT_EQ(target.Pixel(24, 100), clBlack);
+  EXPECT_EQ(target.Pixel(26, 100), clBlack);
+  EXPECT_EQ(target.Pixel(27, 100), clWhite);
+  EXPECT_EQ(target.Pixel(23, 100), clWhite);
+}
+
+TEST(LabelRendererTest, LineStartsRoundHalvesToEven) {
+  struct {
+    int Left;
+    double Scale;
+    int FirstX;
+  } cases[] = {{15, 4.0, 6}, {25, 1.0, 2}, {35, 1.0, 4}};
+  for (const auto& c : cases) {
+    TLabelDocument document;
+    Add(document, TObjectKind::okHLine, c.Left, 10, 100, 1);
+    TBitmap target(200, 50);
+    ausgabe_etikett(document, target.Canvas(), 0, 0, {c.Scale, c.Scale});
+    EXPECT_EQ(Bounds(target, clBlack).left(), c.FirstX) << c.Left;
+  }
+}
+
+TEST(LabelRendererTest, EqualBoxesKeepSlotOrderAndSmallBoxesStayOnTop) {
+  TLabelDocument document;
+  Add(document, TObjectKind::okBox, 10, 10, 20, 20).BrushColor = clBlue;    // small, slot 1
+  Add(document, TObjectKind::okBox, 0, 0, 100, 100).BrushColor = clRed;     // large, slot 2
+  Add(document, TObjectKind::okBox, 50, 50, 40, 10).BrushColor = clLime;   // area 400, slot 3
+  Add(document, TObjectKind::okBox, 55, 50, 10, 40).BrushColor = clWhite;  // area 400, slot 4
+  TBitmap target(100, 100);
+  ausgabe_etikett(document, target.Canvas(), 0, 0, {10.0, 10.0});  // a pixel per design unit
+  EXPECT_EQ(document.BoxOrder, (std::vector<int>{2, 1, 3, 4}));
+  EXPECT_EQ(target.Pixel(20, 20), clBlue);
+  EXPECT_EQ(target.Pixel(58, 55), clWhite);  // slot 4 drawn after slot 3
+}
+
+TEST(LabelRendererTest, DeletedObjectsAndEmptyTextsDrawNothing) {
+  TLabelDocument document;
+  Add(document, TObjectKind::okText, 0, 0, 0, 0).Text = "";
+  Add(document, TObjectKind::okVerticalText, 50, 0, 0, 0).Text = "";
+  TLabelObject& box = Add(document, TObjectKind::okBox, 0, 0, 50, 50);
+  box.Deleted = true;
+  TBitmap target(100, 100);
+  ausgabe_etikett(document, target.Canvas(), 0, 0, {10.0, 10.0});
+  EXPECT_TRUE(Bounds(target, clBlack).isNull());
+  EXPECT_TRUE(document.BoxOrder.empty());
+}
+
+// Height of the ink of "H" printed at 8 points on a target of that resolution.
+int TextInkHeight(int pixelsPerInch) {
+  TLabelDocument document;
+  TLabelObject& text = Add(document, TObjectKind::okText, 10, 10, 0, 0);
+  text.Text = "H";
+  text.FontSize = 8;
+  TBitmap target(pixelsPerInch, pixelsPerInch, pixelsPerInch);
+  ausgabe_etikett(document, target.Canvas(), 0, 0, {pixelsPerInch / 25.4, pixelsPerInch / 25.4});
+  return Bounds(target, clBlack).height();
+}
+
+TEST(LabelRendererTest, TextKeepsItsPointSizeAtEveryResolution) {
+  int at300 = TextInkHeight(300);
+  EXPECT_NEAR(at300, 0.716 * 8 / 72 * 300, 2);
+  EXPECT_NEAR(TextInkHeight(600), 2 * at300, 2);
+}
+
+TEST(LabelRendererTest, VerticalTextRunsUpwardFromBelowItsTop) {
+  TLabelDocument document;
+  TLabelObject& text = Add(document, TObjectKind::okVerticalText, 100, 100, 0, 0);
+  text.Text = "senkrechter Text";
+  text.FontSize = 10;
+  text.Angle = 90;
+  TBitmap target(400, 600, 254);
+  ausgabe_etikett(document, target.Canvas(), 0, 0, {10.0, 10.0});
+  QRect ink = Bounds(target, clBlack);
+  ASSERT_FALSE(ink.isNull());
+  EXPECT_GT(ink.height(), 4 * ink.width());
+  EXPECT_GE(ink.left(), 100);
+  EXPECT_GE(ink.top(), 100);
+}
+
+TEST(LabelRendererTest, BarcodesAndQrCodesAreDrawnOverBoxesAndScan) {
+  TLabelDocument document;
+  TLabelObject& barcode = Add(document, TObjectKind::okBarcode, 20, 20, 400, 150);
+  barcode.Barcode().SetTypBarCode(TTypBarCode::bcCode128);
+  barcode.Barcode().SetBarCode("QUORVEL-42");
+  TLabelObject& qr = Add(document, TObjectKind::okQrCode, 450, 20, 200, 200);
+  qr.QrText = "https://quorvel.example/label";
+  qr.DrawQrSymbol();
+  Add(document, TObjectKind::okBox, 0, 0, 700, 300).BrushColor = clWhite;  // appended last, drawn first
+  TBitmap target(700, 300, 254);
+  ausgabe_etikett(document, target.Canvas(), 0, 0, {10.0, 10.0});
+  std::vector<test::TDecoded> found = test::Decode(target.Image());
+  std::vector<std::string> texts;
+  for (const auto& d : found) texts.push_back(d.Text);
+  std::sort(texts.begin(), texts.end());
+  EXPECT_EQ(texts, (std::vector<std::string>{"QUORVEL-42", "https://quorvel.example/label"}));
+}
+
+}  // namespace
+}  // namespace quorvel
