@@ -1,17 +1,28 @@
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 
+#include "app/Artwork.h"
+#include "app/Program.h"
 #include "designer/Form2.h"
+#include "platform/ProcessLauncher.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrinter.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  QApplication::setApplicationDisplayName("Quorvel");
+  QApplication::setApplicationName("quorvel");
+  QGuiApplication::setDesktopFileName("quorvel");
+  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(quorvel::ProgramIcon(64))));
+
+  quorvel::TQtProcessLauncher launcher;
   quorvel::TQtDialogs dialogs;
   quorvel::TQtPrinter printer;
-  // Until the start window exists, the designer is the program's window.
-  quorvel::TForm2 designer(dialogs, printer);
-  dialogs.SetParent(&designer);
-  designer.show();
-  return QApplication::exec();
+  const auto createDesigner = [&]() -> std::unique_ptr<QWidget> {
+    auto designer = std::make_unique<quorvel::TForm2>(dialogs, printer);
+    dialogs.SetParent(designer.get());
+    return designer;
+  };
+  quorvel::TProgram program(launcher, createDesigner, {});
+  return program.Run();
 }
