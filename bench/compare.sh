@@ -6,6 +6,7 @@
 #
 #   bench/compare.sh            five rounds, series of 1,000 and 10,000 lines
 #   ROUNDS=7 SERIES_LINES="1000" bench/compare.sh
+#   SKIP_BUILD=1 bench/compare.sh   reuse what is built in $BUILD_DIR
 #
 # Each pair runs alternately (ours, peer, ours, peer ...) so that the load
 # of a shared machine falls on both sides alike; the table shows medians.
@@ -186,7 +187,7 @@ compare_startup() {
 }
 
 install_peers
-build_release
+[[ -n ${SKIP_BUILD:-} ]] || build_release
 for lines in $series_lines; do compare_series "$lines"; done
 memory_verdict
 compare_encoders
