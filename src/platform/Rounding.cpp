@@ -7,10 +7,8 @@ namespace quorvel {
 
 int RoundHalfEven(double value) {
   if (std::isnan(value)) return 0;
-  double lower = std::floor(value);
-  double fraction = value - lower;
-  double rounded = lower;
-  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(lower, 2.0) != 0.0)) rounded = lower + 1.0;
+  // The default floating-point rounding mode rounds halves to even.
+  double rounded = std::nearbyint(value);
   constexpr double kMin = std::numeric_limits<int>::min();
   constexpr double kMax = std::numeric_limits<int>::max();
   if (rounded <= kMin) return std::numeric_limits<int>::min();

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "qrcode/QrTables.h"
 
@@ -144,26 +145,60 @@ void PlaceQrCodewords(TMapMatrix& m, std::span<const std::uint8_t> codewords) {
   }
 }
 
-void ApplyQrMask(TMapMatrix& m, int mask) {
+namespace {
+
+// The mask is a template argument so that its condition is chosen once per
+// matrix, not once per module.
+template <int kMask>
+void ApplyMaskPattern(TMapMatrix& m) {
   int n = m.Rows();
   for (int r = 0; r < n; ++r)
     for (int c = 0; c < n; ++c)
-      if (m(r, c) < 2 && MaskHolds(mask, r, c)) m(r, c) ^= 1;
+      if (m(r, c) < 2 && MaskHolds(kMask, r, c)) m(r, c) ^= 1;
+}
+
+}  // namespace
+
+void ApplyQrMask(TMapMatrix& m, int mask) {
+  switch (mask) {
+    case 0: return ApplyMaskPattern<0>(m);
+    case 1: return ApplyMaskPattern<1>(m);
+    case 2: return ApplyMaskPattern<2>(m);
+    case 3: return ApplyMaskPattern<3>(m);
+    case 4: return ApplyMaskPattern<4>(m);
+    case 5: return ApplyMaskPattern<5>(m);
+    case 6: return ApplyMaskPattern<6>(m);
+    default: return ApplyMaskPattern<7>(m);
+  }
 }
 
 int QrPenalty(const TMapMatrix& m) {
-  int n = m.Rows();
-  int score = 0;
-  for (int r = 0; r < n; ++r) score += LinePenalty(n, [&](int i) { return m.Dark(r, i); });
-  for (int c = 0; c < n; ++c) score += LinePenalty(n, [&](int i) { return m.Dark(i, c); });
+  const int n = m.Rows();
+  // The colours alone, by rows and by columns, so that every scan below
+  // reads contiguous bytes.
+  std::vector<std::uint8_t> rows(static_cast<std::size_t>(n) * n);
+  std::vector<std::uint8_t> columns(rows.size());
   int dark = 0;
-  for (int r = 0; r < n; ++r) {
+  for (int r = 0; r < n; ++r)
     for (int c = 0; c < n; ++c) {
-      dark += m.Dark(r, c);
-      if (r + 1 < n && c + 1 < n) {
-        bool colour = m.Dark(r, c);
-        if (m.Dark(r, c + 1) == colour && m.Dark(r + 1, c) == colour && m.Dark(r + 1, c + 1) == colour) score += 3;
-      }
+      std::uint8_t colour = m(r, c) & 1;
+      rows[static_cast<std::size_t>(r) * n + c] = colour;
+      columns[static_cast<std::size_t>(c) * n + r] = colour;
+      dark += colour;
+    }
+  int score = 0;
+  for (int k = 0; k < n; ++k) {
+    const std::uint8_t* row = &rows[static_cast<std::size_t>(k) * n];
+    const std::uint8_t* column = &columns[static_cast<std::size_t>(k) * n];
+    score += LinePenalty(n, [row](int i) { return row[i] != 0; });
+    score += LinePenalty(n, [column](int i) { return column[i] != 0; });
+  }
+  for (int r = 0; r + 1 < n; ++r) {
+    const std::uint8_t* top = &rows[static_cast<std::size_t>(r) * n];
+    const std::uint8_t* bottom = top + n;
+    for (int c = 0; c + 1 < n; ++c) {
+      int block = top[c] + top[c + 1] + bottom[c] + bottom[c + 1];
+      if (block == 0 || block == 4) score += 3;
     }
   }
   return score + QrBalancePenalty(dark, n * n);
