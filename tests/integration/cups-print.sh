@@ -63,7 +63,8 @@ done
 sleep 0.5  # the job may still be writing it
 mv "$pdf" "$work/printed.pdf"
 
-pdftoppm -r 254 -png -singlefile "$work/printed.pdf" "$work/page" || fail "pdftoppm cannot read $pdf"
+pdftoppm -r 254 -png -singlefile "$work/printed.pdf" "$work/page" 2>/dev/null || fail "pdftoppm cannot read $pdf"
+[ -n "${CUPS_TEST_KEEP:-}" ] && cp "$work/page.png" "$CUPS_TEST_KEEP"
 decoded=$("$helper" decode "$work/page.png") || fail "could not decode the page"
 expected=$(printf 'ALPHA\nBRAVO-2\nCHARLIE-3')
 [ "$decoded" = "$expected" ] || fail "decoded [$decoded], expected [$expected]"
