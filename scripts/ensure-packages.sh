@@ -10,17 +10,24 @@ QUORVEL_PACKAGES=(
   fonts-liberation fonts-liberation2 poppler-utils xvfb xauth
 )
 
+# Only for ./test.sh --ci: clang with its sanitizer and libFuzzer runtimes
+# (libclang-rt is only recommended by clang), and a CUPS server with a PDF queue.
+QUORVEL_CI_PACKAGES=(clang libclang-rt-14-dev cups printer-driver-cups-pdf)
+
+# quorvel_missing_packages [--ci]
 quorvel_missing_packages() {
-  local missing=() package
-  for package in "${QUORVEL_PACKAGES[@]}"; do
+  local missing=() package wanted=("${QUORVEL_PACKAGES[@]}")
+  [ "${1:-}" = --ci ] && wanted+=("${QUORVEL_CI_PACKAGES[@]}")
+  for package in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
   done
   echo "${missing[@]:-}"
 }
 
+# quorvel_ensure_packages [--ci]
 quorvel_ensure_packages() {
   local missing
-  missing=$(quorvel_missing_packages)
+  missing=$(quorvel_missing_packages "$@")
   [ -z "$missing" ] && return 0
   echo "Installing missing packages: $missing"
   local sudo=()

@@ -287,15 +287,16 @@ void TBarcodeCore2D::PaintModule(TCoreWorkArea& wa, int x1, int y1, int x2, int 
   canvas.Brush = {color, TBrushStyle::bsSolid};
   canvas.Pen = {color, 1, TPenStyle::psSolid, TPenMode::pmCopy};
   canvas.SetBackgroundMode(TBackgroundMode::bmOpaque);
-  auto [minX, maxX] = std::minmax({corners[0].X, corners[1].X, corners[2].X, corners[3].X});
-  auto [minY, maxY] = std::minmax({corners[0].Y, corners[1].Y, corners[2].Y, corners[3].Y});
+  // Pairs, not structured bindings: clang 14 cannot capture those in a lambda.
+  const auto xs = std::minmax({corners[0].X, corners[1].X, corners[2].X, corners[3].X});
+  const auto ys = std::minmax({corners[0].Y, corners[1].Y, corners[2].Y, corners[3].Y});
   bool axisAligned = std::all_of(corners.begin(), corners.end(), [&](const TPoint& p) {
-    return (p.X == minX || p.X == maxX) && (p.Y == minY || p.Y == maxY);
+    return (p.X == xs.first || p.X == xs.second) && (p.Y == ys.first || p.Y == ys.second);
   });
   if (axisAligned) {
     // A filled polygon with a one-pixel outline in its own colour covers
     // exactly these pixels; a coinciding rectangle is the one-pixel fill.
-    canvas.FillRect({minX, minY, maxX + 1, maxY + 1});
+    canvas.FillRect({xs.first, ys.first, xs.second + 1, ys.second + 1});
     return;
   }
   // At other angles the squares must meet: their far edges lie on the next

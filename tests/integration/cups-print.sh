@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Prints a three-line series through a real CUPS server with a PDF queue and
+# decodes the barcodes of the PDF the queue wrote.
+#   cups-print.sh QUORVEL_BATCH CUPS_TEST_HELPER
+# Exits 77 (skipped) where this machine cannot run CUPS: not root, packages
+# missing, or cupsd does not come up.
+set -uo pipefail
+
+batch=$1
+helper=$2
+skip() { echo "SKIPPED: $*"; exit 77; }
+fail() { echo "FAILED: $*" >&2; exit 1; }
+
+[ "$(id -u)" -eq 0 ] || skip "starting cupsd needs root"
+for program in /usr/sbin/cupsd lpadmin lpstat pdftoppm; do
+  command -v "$program" >/dev/null 2>&1 || skip "$program is missing (install cups, printer-driver-cups-pdf and poppler-utils)"
+done
+ppd=lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
+[ -e /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd ] || skip "printer-driver-cups-pdf is missing"
+if lpstat -r >/dev/null 2>&1 && lpstat -r | grep -q "is running"; then
+  skip "a CUPS server is running already; this test only uses one it starts itself"
+fi
+
+work=$(mktemp -d)
+cupsd_pid=
+stop_cupsd() {
+  if [ -n "$cupsd_pid" ]; then
+    kill "$cupsd_pid" 2>/dev/null
+    wait "$cupsd_pid" 2>/dev/null
+  fi
+  rm -rf "$work"
+}
+trap stop_cupsd EXIT
+
+mkdir -p /run/cups
+/usr/sbin/cupsd -f </dev/null >/dev/null 2>&1 &
+cupsd_pid=$!
+for _ in $(seq 50); do
+  lpstat -r 2>/dev/null | grep -q "is running" && break
+  kill -0 "$cupsd_pid" 2>/dev/null || skip "cupsd exited at start"
+  sleep 0.2
+done
+lpstat -r 2>/dev/null | grep -q "is running" || skip "cupsd did not come up"
+
+queue=QuorvelTestPDF
+lpadmin -p "$queue" -E -v cups-pdf:/ -m "$ppd" -o printer-is-shared=no -o PageSize=A4 \
+  || fail "lpadmin could not create the PDF queue"
+
+"$helper" label "$work/series.lab" || fail "could not write the label"
+printf 'ALPHA\r\nBRAVO-2\r\nCHARLIE-3\r\n' >"$work/series.csv"
+touch "$work/before"
+"$batch" "$work/series.lab" --printer "$queue" --series "$work/series.csv" || fail "quorvel-batch --printer failed"
+
+# cups-pdf writes the file a moment after the job ends: under the home of
+# the user who printed, anonymous jobs under its spool folder.
+pdf=
+for _ in $(seq 150); do
+  pdf=$(find "$HOME/PDF" /root/PDF /var/spool/cups-pdf -name '*.pdf' -newer "$work/before" 2>/dev/null | head -n 1)
+  if [ -n "$pdf" ] && ! lpstat -o "$queue" 2>/dev/null | grep -q .; then break; fi
+  sleep 0.2
+done
+[ -n "$pdf" ] || fail "the PDF queue wrote no file (log: $(tail -n 5 /var/log/cups/error_log 2>/dev/null))"
+sleep 0.5  # the job may still be writing it
+mv "$pdf" "$work/printed.pdf"
+
+pdftoppm -r 254 -png -singlefile "$work/printed.pdf" "$work/page" 2>/dev/null || fail "pdftoppm cannot read $pdf"
+[ -n "${CUPS_TEST_KEEP:-}" ] && cp "$work/page.png" "$CUPS_TEST_KEEP"
+decoded=$("$helper" decode "$work/page.png") || fail "could not decode the page"
+expected=$(printf 'ALPHA\nBRAVO-2\nCHARLIE-3')
+[ "$decoded" = "$expected" ] || fail "decoded [$decoded], expected [$expected]"
+echo "CUPS printed the series; decoded: $(echo "$decoded" | tr '\n' ' ')"
+lpadmin -x "$queue"
