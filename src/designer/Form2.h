@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@ namespace quorvel {
 class IDialogs;
 class IPrinter;
 class TDesignPanel;
+class TPrintCommands;
 
 // The label designer ("Quorvel Etikettenentwurf"). It owns the one label
 // document for the whole run and shows it: the top bar, the palette, the
@@ -35,6 +37,7 @@ class TForm2 : public QMainWindow, public IDocumentView {
   TLabelDocument& Document() { return document_; }
   TDocumentCommands& Commands() { return commands_; }
   TDesignPanel& Panel1() { return *panel_; }
+  TPrintCommands& PrintCommands() { return *printCommands_; }
 
   // Rebuilds the object list and makes its first entry current.
   void obox_refresh();
@@ -42,6 +45,9 @@ class TForm2 : public QMainWindow, public IDocumentView {
   void obox_click();
   // Returns the display to 100 %.
   void zoom_aus();
+
+  // The document's settings shown in the fields.
+  void ShowSettings();
 
   void ReturnToFullSize() override;
   void DocumentReplaced() override;
@@ -68,8 +74,6 @@ class TForm2 : public QMainWindow, public IDocumentView {
   std::function<void()> Guarded(std::function<void()> handler);
   // A settings field that edits a text of the document.
   QLineEdit* BoundEdit(std::string& field, const char* name);
-  // The document's settings shown in the fields.
-  void ShowSettings();
   // Sizes the design surface from the label size at the current zoom.
   void SizeSurface();
   void PageChanged(int index);
@@ -78,6 +82,7 @@ class TForm2 : public QMainWindow, public IDocumentView {
   IDialogs& dialogs_;
   IPrinter& printer_;
   TDocumentCommands commands_;
+  std::unique_ptr<TPrintCommands> printCommands_;
 
   TDesignPanel* panel_ = nullptr;
   QTabWidget* pages_ = nullptr;
