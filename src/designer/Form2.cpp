@@ -28,6 +28,7 @@
 #include "designer/HandleWidgets.h"
 #include "designer/PropertyGrid.h"
 #include "platform/Clipboard.h"
+#include "designer/PrintCommands.h"
 #include "document/SheetPresets.h"
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
@@ -173,6 +174,8 @@ TForm2::TForm2(IDialogs& dialogs, IPrinter& printer, std::unique_ptr<IClipboard>
   }
   ConnectEditing();
   commands_.Start();
+  printCommands_ = std::make_unique<TPrintCommands>(*this, printer_, dialogs_);
+  printCommands_->Connect();
   ShowSettings();
   SizeSurface();
   resize(1100, 760);
@@ -196,7 +199,7 @@ void TForm2::BuildTopBar() {
   bar->setMovable(false);
   bar->addAction(OpenPicture(), QString::fromUtf8("Etikett öffnen"), this, Guarded([this] { commands_.Open(); }));
   bar->addAction(SavePicture(), "Etikett speichern", this, Guarded([this] { commands_.Save(); }));
-  bar->addAction(PrintPicture(), "Etikett drucken");
+  bar->addAction(PrintPicture(), "Etikett drucken")->setObjectName("PrintAction");
   bar->addSeparator();
   editActions_ = {bar->addAction(CutPicture(), QString::fromUtf8("Löschen"), this, Guarded([this] { objects_->Delete(); })),
                   bar->addAction(CopyPicture(), "Kopieren", this, Guarded([this] { objects_->Copy(); })),
@@ -249,8 +252,10 @@ void TForm2::BuildTopBar() {
 
   auto* preview = new QPushButton("Vorschau");
   preview->setToolTip("Etikett-Vorschau");
+  preview->setObjectName("PreviewButton");
   auto* print = new QPushButton("Drucken");
   print->setToolTip("Etikett drucken");
+  print->setObjectName("PrintButton");
   auto* zoomOut = new QPushButton("zoom aus");
   connect(zoomOut, &QPushButton::clicked, this, Guarded([this] { zoom_aus(); }));
   auto* objectList = new QPushButton("Objektliste");
@@ -346,6 +351,7 @@ QWidget* TForm2::BuildSettingsPage() {
   grid->addWidget(presets, 0, 2, 3, 1);
   auto* measure = new QPushButton(QString::fromUtf8("Blattgröße ermitteln"));
   auto* help = new QPushButton(QString::fromUtf8("Hilfe zur Blattgröße"));
+  measure->setObjectName("CalibrationButton");
   grid->addWidget(measure, 3, 2);
   grid->addWidget(help, 4, 2);
   grid->setRowStretch(row, 1);
@@ -397,8 +403,12 @@ QWidget* TForm2::BuildSeriesPage() {
   QLineEdit* seriesFile = BoundEdit(document_.SeriesFileName, "SeriesFile");
   seriesFile->setMaximumWidth(QWIDGETSIZE_MAX);
   fileRow->addWidget(seriesFile, 1);
-  fileRow->addWidget(PictureButton(FolderPicture(), "Seriendatei"));
-  fileRow->addWidget(new QPushButton("Datei anschauen"));
+  QPushButton* chooseFile = PictureButton(FolderPicture(), "Seriendatei");
+  chooseFile->setObjectName("SeriesFileButton");
+  fileRow->addWidget(chooseFile);
+  auto* showFile = new QPushButton("Datei anschauen");
+  showFile->setObjectName("ShowSeriesFileButton");
+  fileRow->addWidget(showFile);
   column->addWidget(file);
 
   auto* quantity = new QGroupBox(QString::fromUtf8("Spalte, die die Mengenangebe enthält"));
@@ -416,7 +426,9 @@ QWidget* TForm2::BuildSeriesPage() {
   seriesGrid->addWidget(new QLabel("jedes Etikett"), 2, 0);
   seriesGrid->addWidget(PlainEdit("1", "CopiesPerLine"), 2, 1);
   seriesGrid->addWidget(new QLabel("mal drucken"), 2, 2);
-  seriesGrid->addWidget(new QPushButton("Start Drucken"), 3, 0);
+  auto* printSeries = new QPushButton("Start Drucken");
+  printSeries->setObjectName("PrintSeriesButton");
+  seriesGrid->addWidget(printSeries, 3, 0);
   seriesGrid->setColumnStretch(3, 1);
   column->addWidget(series);
 
@@ -427,7 +439,9 @@ QWidget* TForm2::BuildSeriesPage() {
   currentGrid->addWidget(new QLabel("Start in Zeile/Spalte"), 1, 0);
   currentGrid->addWidget(PlainEdit("1", "StartRow"), 1, 1);
   currentGrid->addWidget(PlainEdit("1", "StartColumn"), 1, 2);
-  currentGrid->addWidget(new QPushButton("Start Drucken"), 2, 0);
+  auto* printCopies = new QPushButton("Start Drucken");
+  printCopies->setObjectName("PrintCopiesButton");
+  currentGrid->addWidget(printCopies, 2, 0);
   currentGrid->setColumnStretch(3, 1);
   column->addWidget(current);
 

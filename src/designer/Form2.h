@@ -31,6 +31,7 @@ class IPrinter;
 class TDesignPanel;
 class THandleWidgets;
 class TPropertyGrid;
+class TPrintCommands;
 
 // The label designer ("Quorvel Etikettenentwurf"). It owns the one label
 // document for the whole run and shows it: the top bar, the palette, the
@@ -51,6 +52,7 @@ class TForm2 : public QMainWindow, public IDocumentView, public ISelectionView, 
   TSelectionEditor& Selection() { return *selection_; }
   THandleWidgets& Handles() { return *handles_; }
   TPropertyGrid& PropertyGrid() { return *grid_; }
+  TPrintCommands& PrintCommands() { return *printCommands_; }
 
   // Rebuilds the object list and makes its first entry current.
   void obox_refresh();
@@ -60,6 +62,9 @@ class TForm2 : public QMainWindow, public IDocumentView, public ISelectionView, 
   void obox_zuruck();
   // Returns the display to 100 %.
   void zoom_aus();
+
+  // The document's settings shown in the fields.
+  void ShowSettings();
 
   void ReturnToFullSize() override;
   void DocumentReplaced() override;
@@ -101,8 +106,6 @@ class TForm2 : public QMainWindow, public IDocumentView, public ISelectionView, 
   std::function<void()> Guarded(std::function<void()> handler);
   // A settings field that edits a text of the document.
   QLineEdit* BoundEdit(std::string& field, const char* name);
-  // The document's settings shown in the fields.
-  void ShowSettings();
   // Sizes the design surface from the label size at the current zoom.
   void SizeSurface();
   void PageChanged(int index);
@@ -114,6 +117,7 @@ class TForm2 : public QMainWindow, public IDocumentView, public ISelectionView, 
   IDialogs& dialogs_;
   IPrinter& printer_;
   TDocumentCommands commands_;
+  std::unique_ptr<TPrintCommands> printCommands_;
 
   TDesignPanel* panel_ = nullptr;
   QTabWidget* pages_ = nullptr;

@@ -51,6 +51,9 @@ class TDocumentCommands {
   // The label file dialogs' settings: filter "Etikett|*.lab", extension "lab".
   static TFileDialogOptions LabelFileDialog();
 
+  // Back to StartDirectory after a file dialog, for the settings files found by bare names.
+  void RestoreWorkingDirectory();
+
  private:
   // Runs a command, showing a failure's message; false when it failed.
   bool Run(const std::function<void()>& command);
@@ -58,7 +61,6 @@ class TDocumentCommands {
   void SaveToKnownFileOrAsk();
   void SaveToNamedFile(const std::string& path);
   void Store(const std::string& path);
-  void RestoreWorkingDirectory();
 
   TLabelDocument& document_;
   IDialogs& dialogs_;

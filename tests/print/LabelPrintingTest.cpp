@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "BitmapPrinter.h"
+#include "support/BitmapPrinter.h"
 #include "document/LabelDocument.h"
 #include "platform/Errors.h"
 #include "platform/ScriptedDialogs.h"

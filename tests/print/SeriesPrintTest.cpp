@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "BitmapPrinter.h"
+#include "support/BitmapPrinter.h"
 #include "barcode/Ean.h"
 #include "document/LabelDocument.h"
 #include "platform/Errors.h"
