@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 
 #include "barcode/Ean.h"
 #include "barcode/ModuleRows.h"
