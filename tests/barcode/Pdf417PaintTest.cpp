@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "barcode/Ean.h"
 #include "barcode/ModuleRows.h"
 #include "barcode/Pdf417.h"
