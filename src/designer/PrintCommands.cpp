@@ -55,9 +55,10 @@ void TPrintCommands::Connect() {
       {"ShowSeriesFileButton", &TPrintCommands::ShowSeriesFile},
       {"CalibrationButton", &TPrintCommands::PrintCalibrationSheet},
   };
-  for (const auto& [name, handler] : kButtons)
-    if (auto* button = form_.findChild<QPushButton*>(name))
-      QObject::connect(button, &QPushButton::clicked, &form_, [this, handler] { (this->*handler)(); });
+  // Plain pairs: clang 14 cannot capture structured bindings.
+  for (const auto& button : kButtons)
+    if (auto* widget = form_.findChild<QPushButton*>(button.first))
+      QObject::connect(widget, &QPushButton::clicked, &form_, [this, handler = button.second] { (this->*handler)(); });
   if (auto* toolbarPrint = form_.findChild<QAction*>("PrintAction"))
     QObject::connect(toolbarPrint, &QAction::triggered, &form_, [this] { PrintLabel(); });
   if (auto* presets = form_.findChild<QComboBox*>("PresetList"))
