@@ -100,18 +100,6 @@ void ApplyOverrides(TLabelDocument& document, const TBatchOptions& options) {
   if (!options.PrinterName.empty()) document.PrinterName = Cp1252FromUtf8(options.PrinterName);
 }
 
-// The printable size in portrait millimetres as the designer reads it: a
-// size that is not a whole number is reported and replaced.
-int PrintableSize(std::string& field, int fallback, const char* message, IDialogs& dialogs) {
-  try {
-    return StrToInt(field);
-  } catch (const EConvertError&) {
-    dialogs.ShowMessage(Cp1252FromUtf8(message));
-    field = std::to_string(fallback);
-    return fallback;
-  }
-}
-
 int Resolution(const std::optional<std::string>& dpi, int fallback) {
   int value = dpi ? StrToInt(Cp1252FromUtf8(*dpi)) : fallback;
   if (value < 10 || value > 2400)
@@ -150,10 +138,9 @@ int TBatchRunner::Run(const TBatchOptions& options) {
 
     std::unique_ptr<IPrinter> printer;
     if (!options.PdfFile.empty()) {
-      int width = PrintableSize(document.Layout.SheetWidth, 195, "Blattbreite falsch angegeben !", dialogs);
-      int height = PrintableSize(document.Layout.SheetHeight, 288, "Blatthöhe falsch angegeben !", dialogs);
+      TPrintableSize size = ReadPrintableSize(document.Layout, dialogs);
       outputs.Add(Cp1252FromUtf8(options.PdfFile));
-      printer = std::make_unique<TPdfPrinter>(Cp1252FromUtf8(options.PdfFile), width, height,
+      printer = std::make_unique<TPdfPrinter>(Cp1252FromUtf8(options.PdfFile), size.Width, size.Height,
                                               Resolution(options.Dpi, 600));
     } else if (!options.PrinterName.empty()) {
       printer = systemPrinter_();

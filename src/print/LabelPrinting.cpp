@@ -14,14 +14,24 @@ namespace quorvel {
 TLabelPrinting::TLabelPrinting(TLabelDocument& document, IPrinter& printer, IDialogs& dialogs)
     : document_(document), printer_(printer), dialogs_(dialogs) {}
 
-int TLabelPrinting::ReadPrintableSize(std::string& field, int fallback, const char* message) {
+namespace {
+
+int ReadSize(std::string& field, int fallback, const char* message, IDialogs& dialogs) {
   try {
     return StrToInt(field);
   } catch (const EConvertError&) {
-    dialogs_.ShowMessage(Cp1252FromUtf8(message));
+    dialogs.ShowMessage(Cp1252FromUtf8(message));
     field = std::to_string(fallback);
     return fallback;
   }
+}
+
+}  // namespace
+
+TPrintableSize ReadPrintableSize(TSheetLayout& layout, IDialogs& dialogs) {
+  int width = ReadSize(layout.SheetWidth, 195, "Blattbreite falsch angegeben !", dialogs);
+  int height = ReadSize(layout.SheetHeight, 288, "Blatthöhe falsch angegeben !", dialogs);
+  return {width, height};
 }
 
 void TLabelPrinting::setze_aufloesung() {
@@ -29,8 +39,7 @@ void TLabelPrinting::setze_aufloesung() {
   for (std::size_t i = 0; i < names.size(); ++i)
     if (names[i] == document_.PrinterName) printer_.SelectPrinter(static_cast<int>(i));
   printer_.ShowPrintDialog();
-  int width = ReadPrintableSize(document_.Layout.SheetWidth, 195, "Blattbreite falsch angegeben !");
-  int height = ReadPrintableSize(document_.Layout.SheetHeight, 288, "Blatthöhe falsch angegeben !");
+  auto [width, height] = ReadPrintableSize(document_.Layout, dialogs_);
   printer_.SetOrientation(document_.Landscape ? TPrinterOrientation::poLandscape : TPrinterOrientation::poPortrait);
   double pageWidth = printer_.PageWidth();
   double pageHeight = printer_.PageHeight();

@@ -11,6 +11,16 @@ namespace quorvel {
 class IDialogs;
 class IPrinter;
 class TLabelDocument;
+struct TSheetLayout;
+
+// The printable width and height in portrait millimetres, as the set-up
+// reads them: a size that is not a whole number is reported, replaced in
+// the field by 195 or 288, and used so.
+struct TPrintableSize {
+  int Width;
+  int Height;
+};
+TPrintableSize ReadPrintableSize(TSheetLayout& layout, IDialogs& dialogs);
 
 // The texts of the fields "Start in Zeile/Spalte" (row, then column).
 struct TStartCell {
@@ -60,7 +70,6 @@ class TLabelPrinting {
   TLabelDocument& Document() { return document_; }
 
  private:
-  int ReadPrintableSize(std::string& field, int fallback, const char* message);
   void CheckStartCell() const;
 
   TLabelDocument& document_;
