@@ -1,24 +1,50 @@
-// The two C++ steps of cups-print.sh:
-//   cups_test_helper label PATH   writes a label whose Code 128 takes the series' first value
-//   cups_test_helper decode PNG   prints the text of every symbol found, one a line, sorted
-#include <QGuiApplication>
+// The C++ steps of cups-print.sh:
+//   cups_test_helper printable QUEUE   prints the queue's printable width and height
+//                                      in whole millimetres, as a user enters them
+//   cups_test_helper label PATH        writes a label whose Code 128 takes the series' first value
+//   cups_test_helper decode PNG DPI    prints the text of every label's symbol, one a line, sorted
+//   cups_test_helper measure PNG DPI   prints the distance of the labels' left edges across
+//                                      and down the sheet in millimetres
+#include <QApplication>
 #include <QImage>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <iomanip>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include "barcode/Ean.h"
 #include "document/LabelDocument.h"
 #include "document/LabelFile.h"
+#include "platform/QtPrinter.h"
+#include "platform/TextCodec.h"
 #include "support/Decoder.h"
 
 namespace {
 
+// 60 x 30 mm labels, 2 x 2 of them; a Code 128 of 44 x 24 mm at (8, 2) mm in each.
+constexpr double kLabelWidth = 60, kLabelHeight = 30;
+constexpr double kCodeLeft = 8, kCodeTop = 2, kCodeHeight = 24;
+
+int Printable(const std::string& queue) {
+  quorvel::TQtPrinter printer(nullptr, false);
+  std::vector<std::string> names = printer.PrinterNames();
+  auto found = std::find(names.begin(), names.end(), queue);
+  if (found == names.end()) {
+    std::cerr << "no queue " << queue << "\n";
+    return 1;
+  }
+  printer.SelectPrinter(static_cast<int>(found - names.begin()));
+  const double mmPerPixel = 25.4 / printer.PixelsPerInch();
+  std::cout << std::floor(printer.PageWidth() * mmPerPixel) << " " << std::floor(printer.PageHeight() * mmPerPixel) << "\n";
+  return 0;
+}
+
 void WriteLabel(const std::string& path) {
   using namespace quorvel;
   TLabelDocument document;
-  // 60 x 30 mm labels, 2 x 2 of them on 120 x 60 mm.
   document.Layout = {"60", "30", "120", "60", "2", "2", "0", "0", "0", "0"};
   TLabelObject& code = document.Append(std::make_unique<TLabelObject>(TObjectKind::okBarcode));
   code.Left = 80, code.Top = 20, code.Width = 440, code.Height = 240;
@@ -28,22 +54,75 @@ void WriteLabel(const std::string& path) {
   save_label(document, path);
 }
 
-int Decode(const std::string& path) {
-  QImage image(QString::fromStdString(path));
-  if (image.isNull()) {
-    std::cerr << "cannot read " << path << "\n";
+bool Dark(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
+
+// The first dark pixel on row y after x0 that follows at least `gap` white pixels.
+std::optional<int> NextEdgeInRow(const QImage& image, int y, int x0, int gap) {
+  int white = 0;
+  for (int x = x0; x < image.width(); ++x) {
+    if (Dark(image, x, y) && white >= gap) return x;
+    white = Dark(image, x, y) ? 0 : white + 1;
+  }
+  return std::nullopt;
+}
+
+std::optional<int> NextEdgeInColumn(const QImage& image, int x, int y0, int gap) {
+  int white = 0;
+  for (int y = y0; y < image.height(); ++y) {
+    if (Dark(image, x, y) && white >= gap) return y;
+    white = Dark(image, x, y) ? 0 : white + 1;
+  }
+  return std::nullopt;
+}
+
+// The top-left label's first bar, found from the page's top-left corner.
+std::optional<QPoint> FirstBar(const QImage& image) {
+  for (int y = 0; y < image.height(); y += 4)
+    if (auto x = NextEdgeInRow(image, y, 0, 0)) {
+      auto top = NextEdgeInColumn(image, *x + 1, 0, 0);
+      if (top) return QPoint(*x, *top);
+    }
+  return std::nullopt;
+}
+
+int Measure(const QImage& image, double dpi) {
+  const double pixelsPerMm = dpi / 25.4;
+  auto first = FirstBar(image);
+  if (!first) {
+    std::cerr << "the page is blank\n";
     return 1;
   }
-  std::vector<std::string> texts;
-  // A thin strip across the middle of each quarter, one label each: on the
-  // whole page zxing-cpp 1.4 trips an assertion while it merges the rows
-  // where it found the same tall Code 128.
+  const int gap = static_cast<int>(5 * pixelsPerMm);  // wider than any space inside a symbol
+  auto right = NextEdgeInRow(image, first->y() + static_cast<int>(kCodeHeight / 2 * pixelsPerMm), first->x(), gap);
+  auto below = NextEdgeInColumn(image, first->x() + 1, first->y(), gap);
+  if (!right || !below) {
+    std::cerr << "the second column or row of labels is missing\n";
+    return 1;
+  }
+  std::cout << std::fixed << std::setprecision(2) << (*right - first->x()) / pixelsPerMm << " "
+            << (*below - first->y()) / pixelsPerMm << "\n";
+  return 0;
+}
+
+int Decode(const QImage& image, double dpi) {
+  const double pixelsPerMm = dpi / 25.4;
+  auto first = FirstBar(image);
+  if (!first) {
+    std::cerr << "the page is blank\n";
+    return 1;
+  }
+  // One thin strip across the middle of each label: on the whole page
+  // zxing-cpp 1.4 trips an assertion while it merges the rows where it
+  // found the same tall Code 128.
   quorvel::test::TDecodeOptions options;
   options.Formats = "Code128";
   options.TryRotate = false;
-  const int w = image.width() / 2, h = image.height() / 2;
-  for (int quarter = 0; quarter < 4; ++quarter) {
-    QImage strip = image.copy(quarter % 2 * w, quarter / 2 * h + h / 4, w, 20);
+  std::vector<std::string> texts;
+  const double left = first->x() / pixelsPerMm - kCodeLeft, top = first->y() / pixelsPerMm - kCodeTop;
+  for (int cell = 0; cell < 4; ++cell) {
+    const double x = left + cell % 2 * kLabelWidth, y = top + cell / 2 * kLabelHeight + kCodeTop + kCodeHeight / 2;
+    QImage strip = image.copy(std::lround(x * pixelsPerMm), std::lround(y * pixelsPerMm),
+                              std::lround(kLabelWidth * pixelsPerMm), 20);
     for (const auto& decoded : quorvel::test::Decode(strip, options)) texts.push_back(decoded.Text);
   }
   std::sort(texts.begin(), texts.end());
@@ -51,18 +130,29 @@ int Decode(const std::string& path) {
   return 0;
 }
 
+int Usage() {
+  std::cerr << "usage: cups_test_helper printable QUEUE | label PATH | decode PNG DPI | measure PNG DPI\n";
+  return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3 || (std::strcmp(argv[1], "label") != 0 && std::strcmp(argv[1], "decode") != 0)) {
-    std::cerr << "usage: cups_test_helper label PATH | decode PNG\n";
-    return 2;
-  }
+  if (argc < 3) return Usage();
+  const std::string command = argv[1], argument = argv[2];
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QGuiApplication application(argc, argv);
-  if (std::strcmp(argv[1], "label") == 0) {
-    WriteLabel(argv[2]);
+  QApplication application(argc, argv);
+  if (command == "printable") return Printable(argument);
+  if (command == "label") {
+    WriteLabel(argument);
     return 0;
   }
-  return Decode(argv[2]);
+  if ((command != "decode" && command != "measure") || argc != 4) return Usage();
+  QImage image(QString::fromStdString(argument));
+  if (image.isNull()) {
+    std::cerr << "cannot read " << argument << "\n";
+    return 1;
+  }
+  const double dpi = std::atof(argv[3]);
+  return command == "decode" ? Decode(image, dpi) : Measure(image, dpi);
 }

@@ -46,10 +46,14 @@ queue=QuorvelTestPDF
 lpadmin -p "$queue" -E -v cups-pdf:/ -m "$ppd" -o printer-is-shared=no -o PageSize=A4 \
   || fail "lpadmin could not create the PDF queue"
 
+# The sheet is the queue's printable area, as a user measures it; then a
+# millimetre on the label is a millimetre on paper.
+read -r sheet_width sheet_height < <("$helper" printable "$queue") || fail "Qt does not see the queue $queue"
 "$helper" label "$work/series.lab" || fail "could not write the label"
 printf 'ALPHA\r\nBRAVO-2\r\nCHARLIE-3\r\n' >"$work/series.csv"
 touch "$work/before"
-"$batch" "$work/series.lab" --printer "$queue" --series "$work/series.csv" || fail "quorvel-batch --printer failed"
+"$batch" "$work/series.lab" --printer "$queue" --series "$work/series.csv" \
+  --sheet-width "$sheet_width" --sheet-height "$sheet_height" || fail "quorvel-batch --printer failed"
 
 # cups-pdf writes the file a moment after the job ends: under the home of
 # the user who printed, anonymous jobs under its spool folder.
@@ -63,10 +67,17 @@ done
 sleep 0.5  # the job may still be writing it
 mv "$pdf" "$work/printed.pdf"
 
-pdftoppm -r 254 -png -singlefile "$work/printed.pdf" "$work/page" 2>/dev/null || fail "pdftoppm cannot read $pdf"
+dpi=254
+pdftoppm -r $dpi -png -singlefile "$work/printed.pdf" "$work/page" 2>/dev/null || fail "pdftoppm cannot read $pdf"
 [ -n "${CUPS_TEST_KEEP:-}" ] && cp "$work/page.png" "$CUPS_TEST_KEEP"
-decoded=$("$helper" decode "$work/page.png") || fail "could not decode the page"
+decoded=$("$helper" decode "$work/page.png" $dpi) || fail "could not decode the page"
 expected=$(printf 'ALPHA\nBRAVO-2\nCHARLIE-3')
 [ "$decoded" = "$expected" ] || fail "decoded [$decoded], expected [$expected]"
-echo "CUPS printed the series; decoded: $(echo "$decoded" | tr '\n' ' ')"
+
+# Neither Qt nor the queue may scale the page: the labels stand 60 mm apart
+# across and 30 mm down, to half a millimetre.
+read -r across down < <("$helper" measure "$work/page.png" $dpi) || fail "could not measure the labels"
+awk -v a="$across" -v d="$down" 'BEGIN { exit !(a > 59.5 && a < 60.5 && d > 29.5 && d < 30.5) }' \
+  || fail "labels stand $across mm across and $down mm down, expected 60 and 30 (sheet ${sheet_width} x ${sheet_height} mm)"
+echo "CUPS printed the series at full size (labels $across mm across, $down mm down); decoded: $(echo "$decoded" | tr '\n' ' ')"
 lpadmin -x "$queue"
