@@ -181,8 +181,9 @@ TEST_F(EanTest, EverySetterRepaintsOnlyOnAChange) {
       {"PDF417.Rows", [&](bool on) { ean.PDF417().SetRows(on ? 0 : 7); }},
       {"PDF417.PaintIfSmall", [&](bool on) { ean.PDF417().SetPaintIfSmall(on); }},
   };
-  for (auto& [name, set] : setters) {
-    SCOPED_TRACE(name);
+  for (auto& setter : setters) {
+    SCOPED_TRACE(setter.first);
+    auto& set = setter.second;
     EXPECT_EQ(RepaintsOf([&] { set(true); }), 0);  // the initial value again
     EXPECT_EQ(RepaintsOf([&] { set(false); }), 1);
     EXPECT_EQ(RepaintsOf([&] { set(false); }), 0);
