@@ -6,6 +6,7 @@
 #include <random>
 
 #include "DesignerFixture.h"
+#include "designer/PropertyGrid.h"
 #include "document/StaticTextControl.h"
 #include "platform/ImageControl.h"
 
@@ -156,6 +157,24 @@ TEST_F(ZoomTest, GridShowsAndEditsTheShownValues) {
   ClickCaption("zoom aus");
   form_->obox_click();
   EXPECT_EQ(Cell("Breite"), "75");
+}
+
+TEST_F(ZoomTest, FontSizesInTheGridAreThoseShown) {
+  TLabelObject& text = Create("CreateText");
+  ClickCaption("zoom +");
+  form_->obox_click();
+  EXPECT_EQ(Cell("Schriftgröße"), "16");
+  Grid()->setCurrentCell(Row("Schriftart"), 1);
+  TFont font;
+  font.Name = "DejaVu Sans";
+  font.Size = 20;
+  dialogs_.AnswerFont(font);
+  form_->PropertyGrid().FontButton()->click();
+  EXPECT_EQ(text.FontSize, 10);
+  EXPECT_EQ(text.StaticText().Font().Size, 20);
+  SetCell("Schriftgröße", "30");
+  form_->obox_zuruck();
+  EXPECT_EQ(text.FontSize, 15);
 }
 
 TEST_F(ZoomTest, MovingALineWhileZoomedKeepsItsThickness) {
