@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,7 +17,6 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
@@ -34,7 +32,6 @@
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
 #include "platform/Printer.h"
-#include "platform/Rounding.h"
 #include "platform/TextCodec.h"
 
 namespace quorvel {

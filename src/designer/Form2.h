@@ -15,7 +15,6 @@
 class QAction;
 class QComboBox;
 class QPushButton;
-class QToolButton;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
