@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,7 +17,6 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
@@ -27,13 +25,13 @@
 #include "designer/DesignPanel.h"
 #include "designer/HandleWidgets.h"
 #include "designer/PropertyGrid.h"
+#include "designer/TextToolbar.h"
 #include "platform/Clipboard.h"
 #include "designer/PrintCommands.h"
 #include "document/SheetPresets.h"
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
 #include "platform/Printer.h"
-#include "platform/Rounding.h"
 #include "platform/TextCodec.h"
 
 namespace quorvel {
@@ -65,9 +63,6 @@ const char* const kSheetSizeHelp =
     "Wenn Sie einen Etikettendrucker benutzen, muss die Blattgröße der\n"
     "Etikettengröße, die der Druckertreiber anzeigt, entsprechen.";
 
-// Top of the design surface on its page, below the quick text field.
-constexpr int kSurfaceTop = 34;
-
 // The page "Entwurf": the quick text field above the design surface, and
 // the two scroll bars along the page's right and bottom edges.
 class TDesignPage : public QWidget {
@@ -79,10 +74,14 @@ class TDesignPage : public QWidget {
     quickText_->setObjectName("QuickText");
     quickText_->setGeometry(44, 6, 360, 22);
     horizontal_ = new QScrollBar(Qt::Horizontal, this);
+    horizontal_->setObjectName("HorizontalScrollBar");
     vertical_ = new QScrollBar(Qt::Vertical, this);
+    vertical_->setObjectName("VerticalScrollBar");
     for (QScrollBar* bar : {horizontal_, vertical_}) bar->setRange(0, 100);
   }
   QLineEdit* QuickText() const { return quickText_; }
+  QScrollBar* HorizontalBar() const { return horizontal_; }
+  QScrollBar* VerticalBar() const { return vertical_; }
   // Keeps the field and the bars above the surface that slides beneath them.
   void RaiseFixedParts() {
     for (QWidget* part : std::initializer_list<QWidget*>{quickText_, horizontal_, vertical_}) part->raise();
@@ -178,6 +177,7 @@ TForm2::TForm2(IDialogs& dialogs, IPrinter& printer, std::unique_ptr<IClipboard>
   printCommands_->Connect();
   ShowSettings();
   SizeSurface();
+  zoom_aus();
   resize(1100, 760);
 }
 
@@ -206,48 +206,7 @@ void TForm2::BuildTopBar() {
                   bar->addAction(PastePicture(), QString::fromUtf8("Einfügen"), this, Guarded([this] { objects_->Paste(); }))};
   bar->addSeparator();
 
-  fontBox_ = new QComboBox;
-  fontBox_->setObjectName("FontName");
-  fontBox_->setEditable(true);
-  fontBox_->setMaxVisibleItems(10);
-  QStringList faces = QFontDatabase::families();
-  faces.sort();
-  fontBox_->addItems(faces);
-  fontBox_->setEditText("Arial");
-  fontBox_->setToolTip("Font Name");
-  fontBox_->setMinimumWidth(160);
-  bar->addWidget(fontBox_);
-  fontSize_ = new QLineEdit("8");
-  fontSize_->setObjectName("FontSize");
-  fontSize_->setToolTip("Font Size");
-  fontSize_->setFixedWidth(36);
-  bar->addWidget(fontSize_);
-  auto* arrows = new QWidget;
-  auto* arrowColumn = new QVBoxLayout(arrows);
-  arrowColumn->setContentsMargins(0, 0, 0, 0);
-  arrowColumn->setSpacing(0);
-  for (Qt::ArrowType direction : {Qt::UpArrow, Qt::DownArrow}) {
-    auto* arrow = new QToolButton;
-    arrow->setArrowType(direction);
-    arrow->setFixedSize(16, 12);
-    arrowColumn->addWidget(arrow);
-  }
-  bar->addWidget(arrows);
-  const std::pair<const char*, const char*> kStyles[] = {{"B", "Bold"}, {"I", "Italic"}, {"U", "Underline"}};
-  for (int i = 0; i < 3; ++i) {
-    const auto& [caption, hint] = kStyles[i];
-    auto* style = styleButtons_[i] = new QToolButton;
-    style->setObjectName(QString(hint) + "Button");
-    style->setText(caption);
-    style->setCheckable(true);
-    style->setToolTip(hint);
-    QFont look = style->font();
-    look.setBold(hint == std::string("Bold"));
-    look.setItalic(hint == std::string("Italic"));
-    look.setUnderline(hint == std::string("Underline"));
-    style->setFont(look);
-    bar->addWidget(style);
-  }
+  textToolbar_ = std::make_unique<TTextToolbar>(*bar, document_, [this] { selection_->setpoints(); });
   bar->addSeparator();
 
   auto* preview = new QPushButton("Vorschau");
@@ -256,12 +215,21 @@ void TForm2::BuildTopBar() {
   auto* print = new QPushButton("Drucken");
   print->setToolTip("Etikett drucken");
   print->setObjectName("PrintButton");
-  auto* zoomOut = new QPushButton("zoom aus");
-  connect(zoomOut, &QPushButton::clicked, this, Guarded([this] { zoom_aus(); }));
+  bar->addWidget(preview);
+  bar->addWidget(print);
+  const std::pair<const char*, std::function<void()>> kZoomButtons[] = {
+      {"zoom +", [this] { delpoints(); zoom(2); }},
+      {"zoom -", [this] { zoom(0.5); }},
+      {"zoom aus", [this] { zoom_aus(); }},
+  };
+  for (const auto& [caption, command] : kZoomButtons) {
+    auto* button = new QPushButton(caption);
+    connect(button, &QPushButton::clicked, this, Guarded(command));
+    bar->addWidget(button);
+  }
   auto* objectList = new QPushButton("Objektliste");
   connect(objectList, &QPushButton::clicked, this, [this] { objectPanel_->setVisible(!objectPanel_->isVisible()); });
-  for (QPushButton* button : {preview, print, new QPushButton("zoom +"), new QPushButton("zoom -"), zoomOut, objectList})
-    bar->addWidget(button);
+  bar->addWidget(objectList);
 }
 
 QWidget* TForm2::BuildPalette() {
@@ -296,6 +264,10 @@ QWidget* TForm2::BuildDesignPage() {
   panel_ = new TDesignPanel(dialogs_, page);
   quickText_ = page->QuickText();
   panel_->move(0, kSurfaceTop);
+  horizontalBar_ = page->HorizontalBar();
+  verticalBar_ = page->VerticalBar();
+  connect(horizontalBar_, &QScrollBar::valueChanged, this, [this] { HorizontalScrolled(); });
+  connect(verticalBar_, &QScrollBar::valueChanged, this, [this] { VerticalScrolled(); });
   page->RaiseFixedParts();
   return page;
 }
@@ -490,16 +462,6 @@ void TForm2::ShowSettings() {
   snapGrid_->setEditText(ToQString(document_.SnapGrid));
 }
 
-void TForm2::SizeSurface() {
-  try {
-    TSurfaceSize size = document_.SurfaceSize();
-    panel_->resize(std::max(0, RoundHalfEven(size.Width * document_.Zoom)),
-                   std::max(0, RoundHalfEven(size.Height * document_.Zoom)));
-  } catch (const EUserError& error) {
-    dialogs_.ShowMessage(error.what());
-  }
-}
-
 void TForm2::PageChanged(int index) {
   // A typed label size takes effect on the surface when the settings page is left.
   if (pages_->widget(previousPage_) == settingsPage_) {
@@ -514,14 +476,6 @@ void TForm2::obox_refresh() { grid_->obox_refresh(); }
 void TForm2::obox_click() { grid_->obox_click(); }
 
 void TForm2::obox_zuruck() { grid_->obox_zuruck(); }
-
-void TForm2::zoom_aus() {
-  if (document_.Zoom == 1.0) return;
-  document_.Zoom = 1.0;
-  for (int slot = 1; slot <= document_.ObjectCount(); ++slot)
-    if (!document_.Object(slot).Deleted) document_.Object(slot).UpdateElement(1.0);
-  SizeSurface();
-}
 
 void TForm2::ReturnToFullSize() { zoom_aus(); }
 

@@ -15,10 +15,10 @@
 class QAction;
 class QComboBox;
 class QPushButton;
-class QToolButton;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+class QScrollBar;
 class QTableWidget;
 class QTabWidget;
 class QWidget;
@@ -32,12 +32,16 @@ class TDesignPanel;
 class THandleWidgets;
 class TPropertyGrid;
 class TPrintCommands;
+class TTextToolbar;
 
 // The label designer ("Quorvel Etikettenentwurf"). It owns the one label
 // document for the whole run and shows it: the top bar, the palette, the
 // pages "Entwurf" (with the design surface Panel1), "Einstellungen",
 // "Drucker" and "Seriendruck", the object list and the status bar. The
 // settings fields edit the document's texts directly.
+// Top of the design surface on its page, below the quick text field.
+inline constexpr int kSurfaceTop = 34;
+
 class TForm2 : public QMainWindow, public IDocumentView, public ISelectionView, public IObjectCommandsView {
  public:
   TForm2(IDialogs& dialogs, IPrinter& printer, QWidget* parent = nullptr);
@@ -60,7 +64,10 @@ class TForm2 : public QMainWindow, public IDocumentView, public ISelectionView, 
   void obox_click();
   // Writes the property grid back into the object named in the list's text field.
   void obox_zuruck();
-  // Returns the display to 100 %.
+  // Multiplies the zoom factor by the factor and shows everything at the new
+  // factor; a step beyond 1/16 .. 16 is refused silently. Hides the handles.
+  void zoom(double factor);
+  // Returns the display to 100 % and both scroll bars to position 0.
   void zoom_aus();
 
   // The document's settings shown in the fields.
@@ -108,6 +115,11 @@ class TForm2 : public QMainWindow, public IDocumentView, public ISelectionView, 
   QLineEdit* BoundEdit(std::string& field, const char* name);
   // Sizes the design surface from the label size at the current zoom.
   void SizeSurface();
+  // Every live object shown at the current zoom.
+  void ShowObjectsAtZoom();
+  // The scroll bars slide the surface within its page.
+  void HorizontalScrolled();
+  void VerticalScrolled();
   void PageChanged(int index);
   // The palette, the context menu, the pointer on the surface and the quick text field.
   void ConnectEditing();
@@ -126,7 +138,6 @@ class TForm2 : public QMainWindow, public IDocumentView, public ISelectionView, 
   QWidget* objectPanel_ = nullptr;
   QComboBox* objectList_ = nullptr;
   QTableWidget* propertyGrid_ = nullptr;
-  QComboBox* fontBox_ = nullptr;
   QComboBox* printerBox_ = nullptr;
   QComboBox* snapGrid_ = nullptr;
   QRadioButton* portrait_ = nullptr;
@@ -140,8 +151,9 @@ class TForm2 : public QMainWindow, public IDocumentView, public ISelectionView, 
   TPropertyGrid* grid_ = nullptr;
   QWidget* palette_ = nullptr;
   QLineEdit* quickText_ = nullptr;
-  QLineEdit* fontSize_ = nullptr;
-  std::array<QToolButton*, 3> styleButtons_{};  // bold, italic, underline
+  std::unique_ptr<TTextToolbar> textToolbar_;
+  QScrollBar* horizontalBar_ = nullptr;
+  QScrollBar* verticalBar_ = nullptr;
   QPushButton* applyButton_ = nullptr;
   QPushButton* deleteButton_ = nullptr;
   std::array<QAction*, 3> editActions_{};  // the toolbar's delete, copy and paste

@@ -2,20 +2,18 @@
 // object commands, the pointer on the design surface, the handles, the
 // quick text field and the text toolbar, the object list and property grid.
 #include <QAction>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableWidget>
-#include <QToolButton>
 
 #include "barcode/Ean.h"
 #include "designer/DesignPanel.h"
 #include "designer/Form2.h"
 #include "designer/HandleWidgets.h"
 #include "designer/PropertyGrid.h"
+#include "designer/TextToolbar.h"
 #include "document/StaticTextControl.h"
-#include "platform/Rounding.h"
 #include "platform/TextCodec.h"
 
 namespace quorvel {
@@ -90,11 +88,7 @@ void TForm2::HideHandles() { handles_->Hide(); }
 void TForm2::ObjectPressed(TLabelObject& object) {
   switch (object.Kind()) {
     case TObjectKind::okText:
-      styleButtons_[0]->setChecked(object.Bold);
-      styleButtons_[1]->setChecked(object.Italic);
-      styleButtons_[2]->setChecked(object.Underline);
-      fontBox_->setEditText(ToQString(object.FontName));
-      fontSize_->setText(QString::number(RoundHalfEven(object.FontSize * document_.Zoom)));
+      textToolbar_->ShowText(object);
       quickText_->setText(ToQString(object.Text));
       break;
     case TObjectKind::okBarcode:
@@ -117,8 +111,7 @@ void TForm2::EditFinished() {
 }
 
 TToolbarFont TForm2::ToolbarFont() const {
-  return {FromQString(fontBox_->currentText()), FromQString(fontSize_->text()), styleButtons_[0]->isChecked(),
-          styleButtons_[1]->isChecked(), styleButtons_[2]->isChecked()};
+  return textToolbar_->Font();
 }
 
 void TForm2::ResetPointer() { selection_->Reset(); }

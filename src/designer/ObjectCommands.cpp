@@ -1,15 +1,16 @@
 #include "designer/ObjectCommands.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "barcode/Ean.h"
 #include "document/DesignSurface.h"
+#include "document/DisplayScale.h"
 #include "document/LabelDocument.h"
 #include "platform/Clipboard.h"
 #include "platform/Control.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberParsing.h"
-#include "platform/Rounding.h"
 #include "platform/TextCodec.h"
 
 namespace quorvel {
@@ -97,6 +98,8 @@ TLabelObject* TObjectCommands::Current() const {
   return &document_.Object(slot);
 }
 
+// The toolbar shows sizes at the zoom, so a new text looks on the surface
+// as the toolbar says.
 void TObjectCommands::TakeToolbarFont(TLabelObject& object) const {
   TToolbarFont font = view_.ToolbarFont();
   // Read first: a size that is no number stops the creation before anything is added.
@@ -105,7 +108,16 @@ void TObjectCommands::TakeToolbarFont(TLabelObject& object) const {
   object.Bold = font.Bold;
   object.Italic = font.Italic;
   object.Underline = font.Underline;
-  object.FontSize = size;
+  object.FontSize = std::max(1, StoredValue(size, document_.Zoom));
+}
+
+// Defaults are surface pixels: an object made at 200 % is half as large at 100 %.
+void TObjectCommands::PlaceAtZoom(TLabelObject& object) const {
+  double zoom = document_.Zoom;
+  object.Left = StoredValue(object.Left, zoom);
+  object.Top = StoredValue(object.Top, zoom);
+  object.Width = StoredValue(object.Width, WidthZoom(object.Kind(), zoom));
+  object.Height = StoredValue(object.Height, HeightZoom(object.Kind(), zoom));
 }
 
 TLabelObject* TObjectCommands::Create(TObjectKind kind) {
@@ -115,6 +127,7 @@ TLabelObject* TObjectCommands::Create(TObjectKind kind) {
     return nullptr;
   }
   auto object = std::make_unique<TLabelObject>(kind);
+  PlaceAtZoom(*object);
   if (IsTextKind(kind)) TakeToolbarFont(*object);
   TLabelObject& added = document_.Append(std::move(object));
   if (kind == TObjectKind::okQrCode) added.DrawQrSymbol();
@@ -183,9 +196,8 @@ void TObjectCommands::createobj(int source) {
   const TLabelObject& from = document_.Object(source);
   CopyProperties(from, *copy);
   copy->UpdateElement(document_.Zoom);
+  copy->AdoptWidenedElement(document_.Zoom);
   if (kind == TObjectKind::okPicture) copy->LoadPictureFile();
-  if (kind == TObjectKind::okBarcode)
-    copy->Width = RoundHalfEven(copy->Element().Width() / document_.Zoom);
   view_.ListChanged(copy->Name);
   view_.setpoints();
 }

@@ -60,6 +60,7 @@ class TObjectCommands {
  private:
   TLabelObject* Current() const;
   void TakeToolbarFont(TLabelObject& object) const;
+  void PlaceAtZoom(TLabelObject& object) const;
 
   TLabelDocument& document_;
   IDialogs& dialogs_;

@@ -8,6 +8,7 @@
 #include <QTableWidget>
 
 #include "document/ColorText.h"
+#include "document/DisplayScale.h"
 #include "document/LabelDocument.h"
 #include "platform/Dialogs.h"
 #include "platform/TextCodec.h"
@@ -223,7 +224,10 @@ void TPropertyGrid::ChooseFont() {
   fontButton_->hide();
   int slot = document_.FindByName(FromQString(list_->currentText()));
   if (slot == 0) return;
-  std::optional<TFont> font = dialogs_.ChooseFont(document_.Object(slot).Font());
+  // The dialog works in the size the grid shows, at the zoom.
+  TFont initial = document_.Object(slot).Font();
+  initial.Size = ShownValue(initial.Size, document_.Zoom);
+  std::optional<TFont> font = dialogs_.ChooseFont(initial);
   if (!font) return;
   SetCell("Schriftart", font->Name);
   SetCell("Schriftgröße", std::to_string(font->Size));

@@ -5,10 +5,10 @@
 #include "barcode/BarCodeInfo.h"
 #include "barcode/Ean.h"
 #include "document/ColorText.h"
+#include "document/DisplayScale.h"
 #include "document/LabelObject.h"
 #include "platform/ImageControl.h"
 #include "platform/NumberParsing.h"
-#include "platform/Rounding.h"
 
 namespace quorvel {
 namespace {
@@ -26,10 +26,12 @@ struct TRowDef {
 std::string YesNo(bool value) { return value ? "ja" : "nein"; }
 bool IsYes(const std::string& text) { return text == "ja"; }
 
-// A position or size: shown at the zoom, stored at 100 %.
+// A position, size or font size: shown at the zoom, stored at 100 %.
 TRowDef Measure(const char* caption, int TLabelObject::*field) {
-  return {caption, [field](const TLabelObject& o, double zoom) { return std::to_string(RoundHalfEven(o.*field * zoom)); },
-          [field](TLabelObject& o, const std::string& v, double zoom) { o.*field = RoundHalfEven(StrToInt(v) / zoom); }};
+  return {caption, [field](const TLabelObject& o, double zoom) { return std::to_string(ShownValue(o.*field, zoom)); },
+          [field](TLabelObject& o, const std::string& v, double zoom) {
+            o.*field = StoredFromShown(StrToInt(v), o.*field, zoom);
+          }};
 }
 
 TRowDef Number(const char* caption, int TLabelObject::*field) {
@@ -79,7 +81,7 @@ const std::vector<TRowDef>& Rows(TObjectKind kind) {
                         kWidth = Measure("Breite", &O::Width), kHeight = Measure("Höhe", &O::Height),
                         kVariable = Number("Variable", &O::Variable), kText = Words("Text", &O::Text),
                         kFace = Words("Schriftart", &O::FontName, TPicker::Font),
-                        kSize = Number("Schriftgröße", &O::FontSize), kBold = Flag("Fett", &O::Bold),
+                        kSize = Measure("Schriftgröße", &O::FontSize), kBold = Flag("Fett", &O::Bold),
                         kItalic = Flag("Kursiv", &O::Italic), kUnderline = Flag("Unterstrichen", &O::Underline),
                         kFontColour = Colour("Schriftfarbe", &O::FontColor);
   static const std::vector<TRowDef> kBox = {kLeft, kTop, kWidth, kHeight, Number("Strichstärke", &O::PenWidth),
@@ -143,8 +145,7 @@ void ApplyQrCode(TLabelObject& object, const std::vector<std::string>& values, d
 
 void ShowApplied(TLabelObject& object, double zoom) {
   object.UpdateElement(zoom);
-  // A barcode may widen its element to fit its modules.
-  if (object.Kind() == TObjectKind::okBarcode) object.Width = RoundHalfEven(object.Element().Width() / zoom);
+  object.AdoptWidenedElement(zoom);
 }
 
 }  // namespace

@@ -2,16 +2,14 @@
 
 #include <algorithm>
 
-#include "barcode/Ean.h"
+#include "document/DesignFont.h"
+#include "document/DisplayScale.h"
 #include "document/LabelDocument.h"
 #include "platform/Control.h"
 #include "platform/Rounding.h"
 
 namespace quorvel {
 namespace {
-
-// Pixels per inch of the texts the designer makes.
-constexpr int kTextPixelsPerInch = 254;
 
 bool Horizontal(THandle h) { return h != THandle::kr2 && h != THandle::kr6; }
 bool Vertical(THandle h) { return h != THandle::kr4 && h != THandle::kr8; }
@@ -87,10 +85,11 @@ void TSelectionEditor::ObjectMove(int x, int y) {
   int dx = step(x - grabX_);
   int dy = step(y - grabY_);
   if (dx == 0 && dy == 0) return;
-  TBounds bounds = PixelBounds(*object);
-  bounds.Left += dx;
-  bounds.Top += dy;
-  Apply(*object, bounds);
+  TBounds before = PixelBounds(*object);
+  TBounds after = before;
+  after.Left += dx;
+  after.Top += dy;
+  Apply(*object, before, after);
 }
 
 void TSelectionEditor::ObjectUp() {
@@ -111,12 +110,15 @@ void TSelectionEditor::HandleMove(THandle handle, int x, int y) {
   int dx = RoundHalfEven(Snap(RoundHalfEven(x - anchorX_)));
   int dy = RoundHalfEven(Snap(RoundHalfEven(y - anchorY_)));
   if (object->Kind() == TObjectKind::okText) {
-    // A text sizes itself to its content: only kr5 acts, through the font.
+    // A text sizes itself to its content: only kr5 acts, through the font,
+    // whose shown size grows by the points the drag stands for.
     if (handle != THandle::kr5 || dy == 0) return;
-    object->FontSize = std::max(1, object->FontSize + FontGrowth(dy, RoundHalfEven(kTextPixelsPerInch * document_.Zoom)));
+    int growth = FontGrowth(dy, kDesignPixelsPerInch);
+    object->FontSize = std::max(1, object->FontSize + StoredValue(growth, document_.Zoom));
     object->UpdateElement(document_.Zoom);
   } else {
-    Apply(*object, ResizedBounds(PixelBounds(*object), handle, dx, dy));
+    TBounds before = PixelBounds(*object);
+    Apply(*object, before, ResizedBounds(before, handle, dx, dy));
   }
   if (Horizontal(handle)) anchorX_ = Snap(x);
   if (Vertical(handle)) anchorY_ = Snap(y);
@@ -129,17 +131,19 @@ void TSelectionEditor::HandleUp(THandle handle) {
   if (Current()) view_.EditFinished();
 }
 
-void TSelectionEditor::Apply(TLabelObject& object, const TBounds& bounds) {
+// Each shown change of d pixels changes the value of 100 % by round(d / z),
+// so the stored values never depend on the zoom steps taken in between.
+void TSelectionEditor::Apply(TLabelObject& object, const TBounds& before, const TBounds& after) {
   double zoom = document_.Zoom;
-  object.Left = RoundHalfEven(bounds.Left / zoom);
-  object.Top = RoundHalfEven(bounds.Top / zoom);
-  if (object.Kind() != TObjectKind::okText && object.Kind() != TObjectKind::okVerticalText) {
-    object.Width = std::max(1, RoundHalfEven(bounds.Width / zoom));
-    object.Height = std::max(1, RoundHalfEven(bounds.Height / zoom));
+  TObjectKind kind = object.Kind();
+  object.Left += StoredValue(after.Left - before.Left, zoom);
+  object.Top += StoredValue(after.Top - before.Top, zoom);
+  // Texts and vertical texts take their size from their text.
+  if (kind != TObjectKind::okText && kind != TObjectKind::okVerticalText) {
+    object.Width = std::max(1, object.Width + StoredValue(after.Width - before.Width, WidthZoom(kind, zoom)));
+    object.Height = std::max(1, object.Height + StoredValue(after.Height - before.Height, HeightZoom(kind, zoom)));
   }
   object.UpdateElement(zoom);
-  // A barcode may widen its element to fit its modules.
-  if (object.Kind() == TObjectKind::okBarcode) object.Width = RoundHalfEven(object.Element().Width() / zoom);
   document_.Modified = true;
   setpoints();
 }

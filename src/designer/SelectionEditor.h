@@ -58,8 +58,8 @@ class TSelectionEditor {
  private:
   TLabelObject* Current() const;
   TBounds PixelBounds(const TLabelObject& object) const;
-  // Writes pixel bounds back into the object at 100 % and shows them.
-  void Apply(TLabelObject& object, const TBounds& bounds);
+  // Writes the change from one pixel bounds to the other into the object at 100 % and shows it.
+  void Apply(TLabelObject& object, const TBounds& before, const TBounds& after);
   double Snap(int value) const;
 
   TLabelDocument& document_;

@@ -8,6 +8,7 @@
 
 #include "barcode/Ean.h"
 #include "document/DesignFont.h"
+#include "document/DisplayScale.h"
 #include "document/Placeholders.h"
 #include "document/ShapeControl.h"
 #include "document/StaticTextControl.h"
@@ -21,9 +22,6 @@
 namespace quorvel {
 namespace {
 
-// Shown coordinates stay well inside int, so that a control's right and
-// bottom edges (left + width) can never overflow, whatever a file holds.
-constexpr int kMaxShownCoordinate = 1 << 28;
 // The rotated-text bitmap is never larger than this; what lies beyond is not shown.
 constexpr int kMaxVerticalTextBitmap = 2000;
 // A QR symbol is drawn into a bitmap of at most this size (40 cm at 100 %),
@@ -33,12 +31,6 @@ constexpr int kMaxQrBitmap = 4000;
 int ClampToInt(std::int64_t value) {
   return static_cast<int>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
 }
-
-int ClampShown(std::int64_t value) {
-  return static_cast<int>(std::clamp<std::int64_t>(value, -kMaxShownCoordinate, kMaxShownCoordinate));
-}
-
-int Shown(int value, double zoom) { return ClampShown(RoundHalfEven(value * zoom)); }
 
 bool IsShape(TObjectKind kind) {
   return kind == TObjectKind::okBox || kind == TObjectKind::okHLine || kind == TObjectKind::okVLine;
@@ -158,12 +150,10 @@ void TLabelObject::UpdateElement(double zoom) {
     case TObjectKind::okBox:
     case TObjectKind::okHLine:
     case TObjectKind::okVLine: {
-      // A horizontal line keeps its thickness when zoomed, a vertical one its width.
-      int width = kind_ == TObjectKind::okVLine ? Width : Shown(Width, zoom);
-      int height = kind_ == TObjectKind::okHLine ? Height : Shown(Height, zoom);
       Shape().SetPen(PenWidth, PenColor);
       Shape().SetBrushColor(BrushColor);
-      element_->SetBounds(Shown(Left, zoom), Shown(Top, zoom), width, height);
+      element_->SetBounds(ShownValue(Left, zoom), ShownValue(Top, zoom), ShownValue(Width, WidthZoom(kind_, zoom)),
+                          ShownValue(Height, HeightZoom(kind_, zoom)));
       break;
     }
     case TObjectKind::okText: {
@@ -171,20 +161,26 @@ void TLabelObject::UpdateElement(double zoom) {
       Width = extent.Width;
       Height = extent.Height;
       TFont shown = Font();
-      shown.Size = Shown(FontSize, zoom);
+      shown.Size = ShownValue(FontSize, zoom);
       StaticText().SetCaption(Text);
       StaticText().SetFont(shown);
       StaticText().SetColor(BackColor);
-      element_->SetBounds(Shown(Left, zoom), Shown(Top, zoom), element_->Width(), element_->Height());
+      element_->SetBounds(ShownValue(Left, zoom), ShownValue(Top, zoom), element_->Width(), element_->Height());
       break;
     }
     case TObjectKind::okVerticalText:
       UpdateVerticalText(zoom);
       break;
     default:
-      element_->SetBounds(Shown(Left, zoom), Shown(Top, zoom), Shown(Width, zoom), Shown(Height, zoom));
+      element_->SetBounds(ShownValue(Left, zoom), ShownValue(Top, zoom), ShownValue(Width, zoom),
+                          ShownValue(Height, zoom));
       break;
   }
+}
+
+void TLabelObject::AdoptWidenedElement(double zoom) {
+  if (kind_ == TObjectKind::okBarcode && element_->Width() > ShownValue(Width, zoom))
+    Width = StoredFromShown(element_->Width(), Width, zoom);
 }
 
 // The width is four times the font size, the height 1.2 text widths; the
@@ -195,9 +191,9 @@ void TLabelObject::UpdateVerticalText(double zoom) {
   Height = RoundHalfEven(MeasureDesignText(Font(), Text).Width * 1.2);
 
   TFont shownFont = Font();
-  shownFont.Size = Shown(FontSize, zoom);
-  int shownWidth = ClampShown(std::int64_t{shownFont.Size} * 4);
-  int shownHeight = ClampShown(RoundHalfEven(MeasureDesignText(shownFont, Text).Width * 1.2));
+  shownFont.Size = ShownValue(FontSize, zoom);
+  int shownWidth = ShownValue(shownFont.Size, 4.0);
+  int shownHeight = ShownValue(MeasureDesignText(shownFont, Text).Width, 1.2);
   TBitmap bitmap(std::clamp(shownWidth, 1, kMaxVerticalTextBitmap), std::clamp(shownHeight, 1, kMaxVerticalTextBitmap));
   TCanvas& canvas = bitmap.Canvas();
   canvas.Font.Color = FontColor;
@@ -205,7 +201,7 @@ void TLabelObject::UpdateVerticalText(double zoom) {
   TPicture picture;
   picture.Assign(bitmap);
   Image().SetPicture(std::move(picture));
-  element_->SetBounds(Shown(Left, zoom), Shown(Top, zoom), shownWidth, shownHeight);
+  element_->SetBounds(ShownValue(Left, zoom), ShownValue(Top, zoom), shownWidth, shownHeight);
 }
 
 void TLabelObject::DrawQrSymbol() {

@@ -83,6 +83,9 @@ class TLabelObject {
   // font, text and tooltip. Texts and vertical texts first derive Width and
   // Height from their text; a vertical text renders its bitmap again.
   void UpdateElement(double zoom);
+  // A barcode whose element widened to fit its modules takes that width;
+  // any other object keeps its fields.
+  void AdoptWidenedElement(double zoom);
 
   // A picture object reads its picture from PictureFile when a file exists
   // there (JPEG or BMP by extension); otherwise the element keeps what it

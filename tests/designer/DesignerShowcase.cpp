@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -11,22 +12,25 @@
 #include "platform/QtDialogs.h"
 
 // The designer window holding a label with an object of every kind, as the
-// screenshot in the README shows it. An argument names the page to show;
-// "--select=NAME" makes that object current, with its handles and properties.
+// screenshots in the README show it. An argument names the page to show;
+// "--select=NAME" makes that object current, with its handles and properties;
+// "--shelf" loads a small shelf label instead; "--preview" presses "Vorschau"
+// and puts the preview window beside the designer.
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationDisplayName("Quorvel");
   QTemporaryDir folder;
   QDir::setCurrent(folder.path());
-  std::string label = quorvel::test::WriteEveryKindLabel(folder.path().toStdString());
+  QStringList args = application.arguments().mid(1);
+  std::string label = args.contains("--shelf") ? quorvel::test::WriteShelfLabel(folder.path().toStdString())
+                                               : quorvel::test::WriteEveryKindLabel(folder.path().toStdString());
   quorvel::TQtDialogs dialogs;
   quorvel::TPdfPrinter printer(folder.filePath("druck.pdf").toStdString(), 195, 288, 300);
   quorvel::TForm2 designer(dialogs, printer);
   designer.Document().reset_label();
   quorvel::load_label(designer.Document(), label);
   designer.DocumentReplaced();
-  for (int arg = 1; arg < argc; ++arg) {
-    QString text = QString::fromLocal8Bit(argv[arg]);
+  for (const QString& text : args) {
     if (text.startsWith("--select=")) {
       designer.findChild<QComboBox*>("ObjectList")->setEditText(text.mid(9));
       designer.obox_click();
@@ -36,8 +40,13 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < pages->count(); ++i)
       if (pages->tabText(i) == text) pages->setCurrentIndex(i);
   }
+  bool preview = args.contains("--preview");
   designer.move(0, 0);
-  designer.resize(1280, 1024);
+  designer.resize(preview ? 1180 : 1280, 1024);
   designer.show();
+  if (preview) {
+    designer.findChild<QPushButton*>("PreviewButton")->click();
+    if (auto* window = designer.findChild<QWidget*>("PrinterPreview")) window->move(1190, 0);
+  }
   return QApplication::exec();
 }

@@ -10,4 +10,8 @@ namespace quorvel::test {
 // text, picture, barcode, vertical text, QR Code.
 std::string WriteEveryKindLabel(const std::string& folder);
 
+// Writes a shelf label of 70 x 45 mm into the folder: a framed box, two
+// texts, an EAN-13 barcode and a QR Code; returns the label's path.
+std::string WriteShelfLabel(const std::string& folder);
+
 }  // namespace quorvel::test

@@ -1,0 +1,151 @@
+#include "designer/TextToolbar.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "document/DisplayScale.h"
+#include "document/LabelDocument.h"
+#include "platform/TextCodec.h"
+
+namespace quorvel {
+namespace {
+
+struct TStyleDef {
+  const char* Caption;
+  const char* Hint;
+  bool TLabelObject::*Flag;
+};
+constexpr std::array<TStyleDef, 3> kStyles = {{
+    {"B", "Bold", &TLabelObject::Bold},
+    {"I", "Italic", &TLabelObject::Italic},
+    {"U", "Underline", &TLabelObject::Underline},
+}};
+
+// All faces installed for the screen, sorted (GetFontNames).
+QStringList GetFontNames() {
+  QStringList faces = QFontDatabase::families();
+  faces.sort();
+  return faces;
+}
+
+QComboBox* FontNameBox() {
+  auto* box = new QComboBox;
+  box->setObjectName("FontName");
+  box->setEditable(true);
+  // A typed name is no choice: it must not become an entry either.
+  box->setInsertPolicy(QComboBox::NoInsert);
+  box->setMaxVisibleItems(10);
+  box->addItems(GetFontNames());
+  box->setEditText("Arial");
+  box->setToolTip("Font Name");
+  box->setMinimumWidth(160);
+  return box;
+}
+
+QToolButton* StyleButton(const TStyleDef& style, int index) {
+  auto* button = new QToolButton;
+  button->setObjectName(QString(style.Hint) + "Button");
+  button->setText(style.Caption);
+  button->setCheckable(true);
+  button->setToolTip(style.Hint);
+  QFont look = button->font();
+  look.setBold(index == 0);
+  look.setItalic(index == 1);
+  look.setUnderline(index == 2);
+  button->setFont(look);
+  return button;
+}
+
+}  // namespace
+
+TTextToolbar::TTextToolbar(QToolBar& bar, TLabelDocument& document, std::function<void()> objectChanged)
+    : document_(document), objectChanged_(std::move(objectChanged)) {
+  fontBox_ = FontNameBox();
+  QObject::connect(fontBox_, &QComboBox::activated, fontBox_, [this] { FontNameClick(); });
+  bar.addWidget(fontBox_);
+
+  fontSize_ = new QLineEdit(QString::number(position_));
+  fontSize_->setObjectName("FontSize");
+  fontSize_->setToolTip("Font Size");
+  fontSize_->setFixedWidth(36);
+  bar.addWidget(fontSize_);
+  auto* arrows = new QWidget;
+  auto* arrowColumn = new QVBoxLayout(arrows);
+  arrowColumn->setContentsMargins(0, 0, 0, 0);
+  arrowColumn->setSpacing(0);
+  for (auto [direction, step, name] : {std::tuple{Qt::UpArrow, 1, "FontSizeUp"}, {Qt::DownArrow, -1, "FontSizeDown"}}) {
+    auto* arrow = new QToolButton;
+    arrow->setObjectName(name);
+    arrow->setArrowType(direction);
+    arrow->setFixedSize(16, 12);
+    QObject::connect(arrow, &QToolButton::clicked, arrow, [this, step = step] { UpDown1Click(step); });
+    arrowColumn->addWidget(arrow);
+  }
+  bar.addWidget(arrows);
+
+  for (int i = 0; i < static_cast<int>(kStyles.size()); ++i) {
+    styleButtons_[i] = StyleButton(kStyles[i], i);
+    // clicked, not toggled: showing a pressed text's style must not change it.
+    QObject::connect(styleButtons_[i], &QToolButton::clicked, styleButtons_[i],
+                     [this, i](bool pressed) { StyleButtonClick(i, pressed); });
+    bar.addWidget(styleButtons_[i]);
+  }
+}
+
+TToolbarFont TTextToolbar::Font() const {
+  return {FromQString(fontBox_->currentText()), FromQString(fontSize_->text()), styleButtons_[0]->isChecked(),
+          styleButtons_[1]->isChecked(), styleButtons_[2]->isChecked()};
+}
+
+void TTextToolbar::ShowText(const TLabelObject& text) {
+  for (size_t i = 0; i < kStyles.size(); ++i) styleButtons_[i]->setChecked(text.*kStyles[i].Flag);
+  fontBox_->setEditText(ToQString(text.FontName));
+  fontSize_->setText(QString::number(ShownValue(text.FontSize, document_.Zoom)));
+}
+
+TLabelObject* TTextToolbar::SelectedText() const {
+  int slot = document_.CurrentObject;
+  if (!document_.SelectionActive || slot < 1 || slot > document_.ObjectCount()) return nullptr;
+  TLabelObject& object = document_.Object(slot);
+  return object.Kind() == TObjectKind::okText ? &object : nullptr;
+}
+
+void TTextToolbar::Changed(TLabelObject& text) {
+  text.UpdateElement(document_.Zoom);
+  if (objectChanged_) objectChanged_();
+}
+
+void TTextToolbar::FontNameClick() {
+  if (TLabelObject* text = SelectedText()) {
+    text->FontName = FromQString(fontBox_->currentText());
+    Changed(*text);
+  }
+}
+
+void TTextToolbar::UpDown1Click(int step) {
+  // Like an up-down control tied to its field: it steps from what the field
+  // shows when that is a number, else from its own position.
+  bool number = false;
+  int shown = fontSize_->text().trimmed().toInt(&number);
+  int from = number ? std::clamp(shown, kMinSize, kMaxSize) : position_;
+  position_ = std::clamp(from + step, kMinSize, kMaxSize);
+  fontSize_->setText(QString::number(position_));
+  if (TLabelObject* text = SelectedText()) {
+    text->FontSize = StoredFromShown(position_, text->FontSize, document_.Zoom);
+    Changed(*text);
+  }
+}
+
+void TTextToolbar::StyleButtonClick(int style, bool pressed) {
+  if (TLabelObject* text = SelectedText()) {
+    text->*kStyles[style].Flag = pressed;
+    Changed(*text);
+  }
+}
+
+}  // namespace quorvel

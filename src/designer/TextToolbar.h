@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include "designer/ObjectCommands.h"
+
+class QComboBox;
+class QLineEdit;
+class QToolBar;
+class QToolButton;
+
+namespace quorvel {
+
+class TLabelDocument;
+class TLabelObject;
+
+// The text formatting part of the top bar: the font face list, the size
+// field with its arrows and the bold, italic and underline buttons. New texts
+// and vertical texts take their font from it; while a text (kind "text"
+// only) is selected it changes that text at once. Sizes are those shown at
+// the document's zoom. These changes neither set Modified nor refill the
+// property grid.
+class TTextToolbar {
+ public:
+  static constexpr int kMinSize = 0;
+  static constexpr int kMaxSize = 100;
+
+  // Adds the controls to the bar; objectChanged runs after a selected text changed.
+  TTextToolbar(QToolBar& bar, TLabelDocument& document, std::function<void()> objectChanged);
+
+  TToolbarFont Font() const;
+  // Shows the text's face, its size at the zoom and its style (the text was pressed).
+  void ShowText(const TLabelObject& text);
+
+  // A face chosen from the list (typing alone changes nothing).
+  void FontNameClick();
+  // An arrow: steps the size field by one within 0..100, then the text takes the field's size.
+  void UpDown1Click(int step);
+  // Bold, italic or underline (0, 1, 2) pressed or released.
+  void StyleButtonClick(int style, bool pressed);
+
+ private:
+  // The selected text, or null when no text is selected.
+  TLabelObject* SelectedText() const;
+  void Changed(TLabelObject& text);
+
+  TLabelDocument& document_;
+  std::function<void()> objectChanged_;
+  QComboBox* fontBox_ = nullptr;
+  QLineEdit* fontSize_ = nullptr;
+  std::array<QToolButton*, 3> styleButtons_{};  // bold, italic, underline
+  int position_ = 8;                            // of the arrows
+};
+
+}  // namespace quorvel
