@@ -42,7 +42,9 @@ void ApplyValue(TLabelObject& object, const std::string& value, double zoom) {
       break;
     case TObjectKind::okQrCode: {
       TBarcode2D_QRCode& encoder = object.QrEncoder();
-      encoder.SetBarcode({});
+      // A new value draws the symbol once; the same value is emptied first
+      // so that it is still drawn anew.
+      if (encoder.Barcode() == value) encoder.SetBarcode({});
       encoder.SetBarcode(value);
       encoder.SetImage(&object.Element());
       object.Element().Invalidate();
