@@ -33,6 +33,8 @@ void ApplyValue(TLabelObject& object, const std::string& value, double zoom) {
       break;
     case TObjectKind::okPicture:
       if (FileExists(value)) {
+        // The same unchanged file keeps its picture: the page then embeds it once.
+        if (object.Image().Picture().IsLoadedFrom(value)) break;
         TPicture picture;
         picture.LoadFromFile(value);
         object.Image().SetPicture(std::move(picture));
