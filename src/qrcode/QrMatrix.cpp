@@ -337,8 +337,19 @@ void PlaceQrCodewords(TMapMatrix& m, std::span<const std::uint8_t> codewords) {
   }
 }
 
+namespace {
+
+// The bit lines hold square matrices of up to 192 modules a side.
+void RequireBitLineSize(const TMapMatrix& m) {
+  if (m.Rows() != m.Columns() || m.Rows() > kMaxLine)
+    throw std::invalid_argument("QR matrix not square or larger than any QR symbol");
+}
+
+}  // namespace
+
 // The condition read from the mask's row lines, one bit test per module.
 void ApplyQrMask(TMapMatrix& m, int mask) {
+  RequireBitLineSize(m);
   const TMaskLines<kMaxWords>& lines = MaskLines<kMaxWords>();
   for (int r = 0; r < m.Rows(); ++r) {
     const TBitLine<kMaxWords>& holds = lines.Rows[mask][r % kMaskPeriod];
@@ -353,7 +364,7 @@ int QrBalancePenalty(int darkModules, int allModules) {
 }
 
 int QrPenalty(const TMapMatrix& m) {
-  if (m.Rows() > kMaxLine) throw std::invalid_argument("QrPenalty: matrix larger than any QR symbol");
+  RequireBitLineSize(m);
   TBitPlanes<kMaxWords> planes(m.Rows());
   for (int r = 0; r < m.Rows(); ++r)
     for (int c = 0; c < m.Columns(); ++c)
@@ -364,6 +375,7 @@ int QrPenalty(const TMapMatrix& m) {
 // Scored on bit lines as short as the symbol allows, so that no mask
 // touches the matrix until the choice is made.
 int ChooseQrMask(TMapMatrix& m, TQRCode_EccLevel level) {
+  RequireBitLineSize(m);
   const int n = m.Rows();
   int best = n <= 64 ? ChooseMask<1>(m, level) : n <= 128 ? ChooseMask<2>(m, level) : ChooseMask<3>(m, level);
   WriteQrFormat(m, level, best);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -130,6 +131,17 @@ TEST(QrMaskChoiceTest, PenaltyOfAWholeSymbolMatchesThePlainScorer) {
       for (int c = 0; c < n; ++c) dark[r][c] = symbol.Matrix.Dark(r, c);
     EXPECT_EQ(QrPenalty(symbol.Matrix), ReferencePenalty(dark)) << text;
   }
+}
+
+TEST(QrMaskChoiceTest, MatricesNoSymbolCanHaveAreRefused) {
+  TMapMatrix tooLarge;
+  tooLarge.Reset(193, 193);
+  EXPECT_THROW(QrPenalty(tooLarge), std::invalid_argument);
+  EXPECT_THROW(ApplyQrMask(tooLarge, 0), std::invalid_argument);
+  TMapMatrix notSquare;
+  notSquare.Reset(21, 25);
+  EXPECT_THROW(QrPenalty(notSquare), std::invalid_argument);
+  EXPECT_THROW(ChooseQrMask(notSquare, TQRCode_EccLevel::elLowest), std::invalid_argument);
 }
 
 }  // namespace
