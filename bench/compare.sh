@@ -57,7 +57,7 @@ install_peers() {
 build_release() {
   echo "Building the benchmarks in $build ..." >&2
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$build" -j2 --target quorvel-batch quorvel ours_encode_bench peer_encode_bench >/dev/null
+  cmake --build "$build" -j2 --target quorvel-batch quorvel ours_encode_bench peer_encode_bench startup_bench >/dev/null
 }
 
 median() { sort -g | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
@@ -172,18 +172,24 @@ BM_Pdf417Text100 PDF417 of 100 characters (zint)
 EOF
 }
 
-# The start window is not part of this build yet: measured is the time from
-# process start to the designer window on a virtual X server.
+# The designer window from the start window's login, on a virtual X server:
+# bench/app/StartupBench.cpp confirms the login, opens the designer from the
+# menu and times until its window is exposed. Beside it, for reference, the
+# wall time from process start to the start window.
 compare_startup() {
-  local times=()
+  local times=() login=()
   for ((round = 1; round <= rounds; ++round)); do
     times+=("$(xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --startup-probe "$build/src/app/quorvel")")
+    login+=("$(xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bench/app/startup_bench" \
+      --benchmark_filter=BM_LoginToDesignerWindow --benchmark_format=csv 2>/dev/null |
+      awk -F, '$1 ~ /LoginToDesigner/ {print $3}')")
   done
-  local startup
+  local startup designer
   startup=$(printf '%s\n' "${times[@]}" | median)
-  add_row "start-up to designer window [ms]" "$startup" "" ""
-  verdict "designer window within 500 ms (measured from process start, no start window yet)" \
-    "$startup <= 500" "$startup ms"
+  designer=$(printf '%s\n' "${login[@]}" | median)
+  add_row "process start to start window [ms]" "$startup" "" ""
+  add_row "login to designer window [ms]" "$designer" "" ""
+  verdict "designer window within 500 ms of the login" "$designer <= 500" "$designer ms"
 }
 
 install_peers

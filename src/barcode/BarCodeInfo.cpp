@@ -58,8 +58,10 @@ std::array<TBarCodeInfo, kBarCodeTypeCount> BuildTable() {
   row(bcOPC).Name = "OPC";
   row(bc25Coop).Name = "2/5 Coop";
   row(bcPZN).Name = "PZN";
-  for (TBarCodeInfo& info : table)
+  for (TBarCodeInfo& info : table) {
     if (info.Description.empty() && info.DesignerName.empty()) info.Description = info.Name;
+    for (char c : info.Chars) info.Accepted.set(static_cast<unsigned char>(c));
+  }
   return table;
 }
 

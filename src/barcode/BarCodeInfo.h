@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bitset>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,9 @@ struct TBarCodeInfo {
   std::string Example;  // the value a change to this symbology sets
   std::string Chars;    // the accepted bytes (Windows-1252)
   std::string DesignerName;  // the word of the designer's list and the label file; empty when not offered
+  std::bitset<256> Accepted;  // the bytes of Chars, for checking a value without a search per byte
+
+  bool Accepts(char c) const { return Accepted[static_cast<unsigned char>(c)]; }
 };
 
 const TBarCodeInfo& GetBarCodeInfo(TTypBarCode type);

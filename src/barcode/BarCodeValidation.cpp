@@ -13,9 +13,9 @@ using enum TLastPaintError;
 
 TValidation CharOutOfSet(size_t index, char c) { return {erCharOutOfSet, static_cast<int>(index) + 1, c}; }
 
-TValidation CheckChars(std::string_view tested, std::string_view chars) {
+TValidation CheckChars(std::string_view tested, const TBarCodeInfo& info) {
   for (size_t i = 0; i < tested.size(); ++i)
-    if (chars.find(tested[i]) == std::string_view::npos) return CharOutOfSet(i, tested[i]);
+    if (!info.Accepts(tested[i])) return CharOutOfSet(i, tested[i]);
   return {};
 }
 
@@ -37,7 +37,7 @@ TValidation ValidateEan(TTypBarCode type, std::string_view value, const TEanLayo
   std::string copy = CompleteCheckDigit(layout.CheckPosition == 13 ? TTypBarCode::bcEan13 : TTypBarCode::bcEan8, value);
   size_t separator = layout.CheckPosition + 1;
   std::string tested = std::string(Part(copy, 1, separator)) + std::string(Part(copy, separator + 1, separator + 6));
-  TValidation result = CheckChars(tested, GetBarCodeInfo(type).Chars);
+  TValidation result = CheckChars(tested, GetBarCodeInfo(type));
   if (!result.Valid()) return result;
   if (value.size() > layout.CheckPosition && copy[separator - 1] != ' ')
     return {erCharMustBeSpace, static_cast<int>(separator)};
@@ -51,7 +51,7 @@ TValidation ValidateIsbn(std::string_view value) {
   if (digits.size() != 10 && digits.size() != 13 && digits.size() != 16) return {erBarcodeLengthInvalid};
   // The tenth character, the ISBN check character, may be anything.
   std::string tested = std::string(Part(digits, 1, 10)) + std::string(Part(digits, 12, 17));
-  return CheckChars(tested, GetBarCodeInfo(TTypBarCode::bcISBN).Chars);
+  return CheckChars(tested, GetBarCodeInfo(TTypBarCode::bcISBN));
 }
 
 // A, B, C and D are start and stop characters: either both ends of the
@@ -83,13 +83,13 @@ TValidation ValidateBarCode(TTypBarCode type, std::string_view value) {
     case TTypBarCode::bcJAN13: return ValidateEan(type, value, {13, {12, 13, 16, 19}});
     case TTypBarCode::bcISBN: return ValidateIsbn(value);
     case TTypBarCode::bc25Interleaved: {
-      TValidation result = CheckChars(value, GetBarCodeInfo(type).Chars);
+      TValidation result = CheckChars(value, GetBarCodeInfo(type));
       if (result.Valid() && value.size() % 2 != 0) return {erCountCharMustBeEven};
       return result;
     }
     case TTypBarCode::bcCodabar: return ValidateCodabar(value);
     case TTypBarCode::bcPDF417: return {};
-    default: return CheckChars(value, GetBarCodeInfo(type).Chars);
+    default: return CheckChars(value, GetBarCodeInfo(type));
   }
 }
 

@@ -34,17 +34,31 @@ bool AllDigits(std::string_view value) {
   return std::ranges::all_of(value, [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// The symbol character values of the data, in the code set chosen.
+// The symbol character value of each byte in code set B; -1 for bytes it
+// does not hold. Made once from the symbology's character list.
+const std::array<int, 256>& CodeSetBValues() {
+  static const std::array<int, 256> values = [] {
+    std::array<int, 256> table;
+    table.fill(-1);
+    const std::string& chars = GetBarCodeInfo(TTypBarCode::bcCode128).Chars;
+    for (size_t position = chars.size(); position-- > 0;)  // the first position wins, as with find
+      table[static_cast<unsigned char>(chars[position])] = static_cast<int>(position);
+    return table;
+  }();
+  return values;
+}
+
+// The symbol character values of the data, in the code set chosen, with
+// room for the FNC1 and check characters.
 std::vector<int> DataValues(std::string_view value, bool codeSetC) {
-  const std::string& chars = GetBarCodeInfo(TTypBarCode::bcCode128).Chars;
   std::vector<int> values;
+  values.reserve(value.size() + 2);
   if (codeSetC) {
     for (size_t i = 0; i + 1 < value.size(); i += 2) values.push_back((value[i] - '0') * 10 + (value[i + 1] - '0'));
   } else {
-    for (char c : value) {
-      size_t position = chars.find(c);
-      if (position != std::string::npos) values.push_back(static_cast<int>(position));
-    }
+    const std::array<int, 256>& table = CodeSetBValues();
+    for (char c : value)
+      if (int v = table[static_cast<unsigned char>(c)]; v >= 0) values.push_back(v);
   }
   return values;
 }
@@ -63,13 +77,16 @@ TModuleString EncodeCode128(std::string_view value, bool ean128, bool autoCheckD
     values.push_back(sum);
   }
 
+  // Every character is 11 modules wide: the symbol is sized once and written in place.
+  constexpr int kCharacterWidth = 11;
   TModuleString symbol;
   std::string& modules = symbol.Modules;
-  AppendElements(modules, kCode128[start], '2');
-  symbol.Marks.LeftStart = static_cast<int>(modules.size()) + 1;
-  for (int v : values) AppendElements(modules, kCode128[v], '1');
-  symbol.Marks.LeftEnd = static_cast<int>(modules.size()) - 1;
-  AppendElements(modules, kStop, '2');
+  modules.resize(kCharacterWidth * (values.size() + 1) + PatternWidth(kStop));
+  char* out = WriteElements(modules.data(), kCode128[start], '2');
+  symbol.Marks.LeftStart = static_cast<int>(out - modules.data()) + 1;
+  for (int v : values) out = WriteElements(out, kCode128[v], '1');
+  symbol.Marks.LeftEnd = static_cast<int>(out - modules.data()) - 1;
+  WriteElements(out, kStop, '2');
   return symbol;
 }
 

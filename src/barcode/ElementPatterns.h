@@ -17,12 +17,27 @@ inline int ElementWidth(char element) {
   return element - '0';
 }
 
-inline void AppendElements(std::string& modules, std::string_view pattern, char bar) {
+// Writes the elements from out on; returns the end of what was written.
+inline char* WriteElements(char* out, std::string_view pattern, char bar) {
   bool isBar = true;
   for (char element : pattern) {
-    modules.append(ElementWidth(element), isBar ? bar : '0');
+    const char module = isBar ? bar : '0';
+    for (int k = ElementWidth(element); k > 0; --k) *out++ = module;
     isBar = !isBar;
   }
+  return out;
+}
+
+inline int PatternWidth(std::string_view pattern) {
+  int width = 0;
+  for (char element : pattern) width += ElementWidth(element);
+  return width;
+}
+
+inline void AppendElements(std::string& modules, std::string_view pattern, char bar) {
+  std::size_t at = modules.size();
+  modules.resize(at + PatternWidth(pattern));
+  WriteElements(modules.data() + at, pattern, bar);
 }
 
 // A character followed by the narrow gap that separates it from the next.

@@ -1,5 +1,6 @@
 #include "barcode/RotatedCanvas.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace quorvel {
@@ -35,15 +36,13 @@ TPoint TRotatedCanvas::Rotate(TPoint p) const {
 
 void TRotatedCanvas::FillRect(const TRect& rect) {
   // An upside-down rectangle (bars under a text taller than the box) is
-  // empty; as a polygon it would paint outside the box.
+  // empty; turned it would paint outside the box.
   if (rect.Width() <= 0 || rect.Height() <= 0) return;
-  TPoint corners[] = {Rotate({rect.Left, rect.Top}), Rotate({rect.Right, rect.Top}),
-                      Rotate({rect.Right, rect.Bottom}), Rotate({rect.Left, rect.Bottom})};
-  TPen pen = canvas_.Pen;
-  canvas_.Pen.Style = TPenStyle::psClear;
-  canvas_.Pen.Mode = TPenMode::pmCopy;
-  canvas_.Polygon(corners);
-  canvas_.Pen = pen;
+  // Quarter turns keep a rectangle upright: a plain fill, no outline and no
+  // change of pen for the page to record.
+  TPoint a = Rotate({rect.Left, rect.Top});
+  TPoint b = Rotate({rect.Right, rect.Bottom});
+  canvas_.FillRect({std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X), std::max(a.Y, b.Y)});
 }
 
 TTurnedFontScope TRotatedCanvas::TurnFont() {

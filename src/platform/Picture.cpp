@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QBuffer>
+#include <QDateTime>
 #include <QImageReader>
 #include <cstdint>
 #include <cstring>
@@ -72,8 +73,22 @@ void TPicture::LoadFromFile(const std::string& path) {
     image_ = ReadBmpFile(path);
   else
     throw EPictureError("Unbekanntes Bildformat (." + extension + ") der Datei " + path);
+  source_ = SourceOf(path);
 }
 
-void TPicture::Assign(const TBitmap& bitmap) { image_ = bitmap.Image(); }
+void TPicture::Assign(const TBitmap& bitmap) {
+  image_ = bitmap.Image();
+  source_ = {};
+}
+
+TPicture::TSource TPicture::SourceOf(const std::string& path) {
+  QFileInfo file(ToQString(path));
+  if (!file.isFile()) return {};
+  return {path, file.size(), file.lastModified().toMSecsSinceEpoch()};
+}
+
+bool TPicture::IsLoadedFrom(const std::string& path) const {
+  return !source_.Path.empty() && source_.Path == path && SourceOf(path) == source_;
+}
 
 }  // namespace quorvel

@@ -20,7 +20,13 @@ class TPicture {
   // the picture is then left unchanged.
   void LoadFromFile(const std::string& path);
   void Assign(const TBitmap& bitmap);
-  void Clear() { image_ = QImage(); }
+  void Clear() {
+    image_ = QImage();
+    source_ = {};
+  }
+  // Whether the picture was read from this file and the file has not
+  // changed since, so that it need not be read again.
+  bool IsLoadedFrom(const std::string& path) const;
 
   bool Empty() const { return image_.isNull(); }
   int Width() const { return image_.width(); }
@@ -28,7 +34,17 @@ class TPicture {
   const QImage& Image() const { return image_; }
 
  private:
+  // The file a picture was read from, as it stood then.
+  struct TSource {
+    std::string Path;
+    qint64 Size = -1;
+    qint64 Modified = -1;  // milliseconds since the epoch
+    bool operator==(const TSource&) const = default;
+  };
+  static TSource SourceOf(const std::string& path);
+
   QImage image_;
+  TSource source_;
 };
 
 // Reads a BMP file with the checks that Qt's reader leaves out.

@@ -33,6 +33,8 @@ void ApplyValue(TLabelObject& object, const std::string& value, double zoom) {
       break;
     case TObjectKind::okPicture:
       if (FileExists(value)) {
+        // The same unchanged file keeps its picture: the page then embeds it once.
+        if (object.Image().Picture().IsLoadedFrom(value)) break;
         TPicture picture;
         picture.LoadFromFile(value);
         object.Image().SetPicture(std::move(picture));
@@ -42,7 +44,9 @@ void ApplyValue(TLabelObject& object, const std::string& value, double zoom) {
       break;
     case TObjectKind::okQrCode: {
       TBarcode2D_QRCode& encoder = object.QrEncoder();
-      encoder.SetBarcode({});
+      // A new value draws the symbol once; the same value is emptied first
+      // so that it is still drawn anew.
+      if (encoder.Barcode() == value) encoder.SetBarcode({});
       encoder.SetBarcode(value);
       encoder.SetImage(&object.Element());
       object.Element().Invalidate();

@@ -271,11 +271,16 @@ void TBarcodeCore2D::PaintSymbol(TCoreWorkArea& wa) {
   const int f = wa.Module;
   for (int c = 0; c < wa.Columns; ++c) {
     int source = wa.Args.Mirrored ? wa.Columns - 1 - c : c;
+    int x = wa.LeadingPixels + c * f;
     for (int r = 0; r < wa.Rows; ++r) {
       bool isDark = wa.Matrix.Dark(r, source);
       if (!isDark && lightPainted) continue;
-      int x = wa.LeadingPixels + c * f, y = wa.TopPixels + r * f;
-      PaintModule(wa, x, y, x + f - 1, y + f - 1, isDark ? dark : light);
+      int last = r;
+      // There a run of dark modules down a column is one rectangle.
+      if (lightPainted)
+        while (last + 1 < wa.Rows && wa.Matrix.Dark(last + 1, source)) ++last;
+      PaintModule(wa, x, wa.TopPixels + r * f, x + f - 1, wa.TopPixels + last * f + f - 1, isDark ? dark : light);
+      r = last;
     }
   }
 }

@@ -1,5 +1,6 @@
 #include "qrcode/QrCodewords.h"
 
+#include <algorithm>
 #include <span>
 
 #include "qrcode/QrEscapes.h"
@@ -94,13 +95,22 @@ std::vector<TQrBitItem> MakeQrBitItems(const std::vector<TQrSegment>& segments, 
 
 std::vector<std::uint8_t> MakeQrDataCodewords(const std::vector<TQrBitItem>& items, int dataCodewords) {
   std::vector<std::uint8_t> codewords(dataCodewords, 0);
+  // Whole bytes are written as they fill; bits past the capacity are dropped.
+  std::size_t full = 0;
+  std::uint32_t pending = 0;  // fewer than 8 bits between items
+  int pendingBits = 0;
+  for (const TQrBitItem& item : items) {
+    if (full == codewords.size()) break;
+    pending = (pending << item.Length) | (item.Value & ((1u << item.Length) - 1));
+    pendingBits += item.Length;
+    for (; pendingBits >= 8 && full < codewords.size(); pendingBits -= 8)
+      codewords[full++] = static_cast<std::uint8_t>(pending >> (pendingBits - 8));
+    pending &= (1u << pendingBits) - 1;
+  }
+  if (full == codewords.size()) return codewords;
+  if (pendingBits > 0) codewords[full] = static_cast<std::uint8_t>(pending << (8 - pendingBits));
   const long capacity = 8L * dataCodewords;
-  long bit = 0;
-  auto write = [&](int value, int length) {
-    for (int i = length - 1; i >= 0 && bit < capacity; --i, ++bit)
-      if ((value >> i) & 1) codewords[bit / 8] |= static_cast<std::uint8_t>(0x80 >> (bit % 8));
-  };
-  for (const TQrBitItem& item : items) write(item.Value, item.Length);
+  long bit = 8L * static_cast<long>(full) + pendingBits;
   bit += std::min(4L, capacity - bit);  // the terminator: zero bits
   std::size_t used = static_cast<std::size_t>((bit + 7) / 8);
   for (std::size_t i = used; i < codewords.size(); ++i) codewords[i] = (i - used) % 2 == 0 ? 236 : 17;

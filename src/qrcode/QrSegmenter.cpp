@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <limits>
+#include <string_view>
 #include <vector>
 
 #include "qrcode/QrTables.h"
@@ -401,11 +403,18 @@ TQrCharClass QrCharClassAt(std::string_view text, std::size_t position) {
 }
 
 int QrAlphanumericValue(unsigned char byte) {
-  if (byte >= '0' && byte <= '9') return byte - '0';
-  if (byte >= 'A' && byte <= 'Z') return byte - 'A' + 10;
-  static constexpr std::string_view kSymbols = " $%*+-./:";
-  std::size_t symbol = kSymbols.find(static_cast<char>(byte));
-  return symbol == std::string_view::npos ? 45 : 36 + static_cast<int>(symbol);
+  // Looked up for every byte of every text, so read from a table.
+  static constexpr std::array<std::uint8_t, 256> kValues = [] {
+    std::array<std::uint8_t, 256> values{};
+    values.fill(45);
+    for (int d = 0; d < 10; ++d) values['0' + d] = static_cast<std::uint8_t>(d);
+    for (int l = 0; l < 26; ++l) values['A' + l] = static_cast<std::uint8_t>(10 + l);
+    constexpr std::string_view kSymbols = " $%*+-./:";
+    for (std::size_t k = 0; k < kSymbols.size(); ++k)
+      values[static_cast<unsigned char>(kSymbols[k])] = static_cast<std::uint8_t>(36 + k);
+    return values;
+  }();
+  return kValues[byte];
 }
 
 bool IsQrKanjiPairAt(std::string_view text, std::size_t position) {

@@ -71,13 +71,19 @@ void RsRemainder(std::span<const std::uint8_t> data, std::span<std::uint8_t> ecc
   const std::vector<int>& g = GeneratorLogs(static_cast<int>(ecc.size()));
   const auto& exp = Tables().Exp;
   std::fill(ecc.begin(), ecc.end(), 0);
+  if (ecc.empty()) return;
+  const std::size_t last = ecc.size() - 1;
   for (std::uint8_t byte : data) {
     std::uint8_t factor = byte ^ ecc[0];
-    std::copy(ecc.begin() + 1, ecc.end(), ecc.begin());
-    ecc.back() = 0;
-    if (factor == 0) continue;
-    int logFactor = GfLog(factor);
-    for (std::size_t j = 0; j < ecc.size(); ++j) ecc[j] ^= exp[g[j] + logFactor];
+    if (factor == 0) {
+      std::copy(ecc.begin() + 1, ecc.end(), ecc.begin());
+      ecc[last] = 0;
+      continue;
+    }
+    // Shift and add the scaled generator in one pass.
+    const std::uint8_t* scaled = &exp[static_cast<std::size_t>(GfLog(factor))];
+    for (std::size_t j = 0; j < last; ++j) ecc[j] = ecc[j + 1] ^ scaled[g[j]];
+    ecc[last] = scaled[g[last]];
   }
 }
 

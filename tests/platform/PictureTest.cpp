@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/Bitmap.h"
 #include "platform/Errors.h"
 #include "platform/Picture.h"
 #include "support/TempDir.h"
@@ -152,6 +153,26 @@ TEST_F(PictureTest, AFailedLoadKeepsThePreviousPicture) {
   picture.LoadFromFile(Write("ok.bmp", BmpBytes(5, 4)));
   EXPECT_THROW(picture.LoadFromFile(Write("bad.jpg", "xx")), EPictureError);
   EXPECT_EQ(picture.Width(), 5);
+}
+
+TEST_F(PictureTest, KnowsTheFileItWasReadFromUntilThatFileChanges) {
+  TPicture picture;
+  std::string path = Write("logo.bmp", BmpBytes(5, 4));
+  EXPECT_FALSE(picture.IsLoadedFrom(path));
+  picture.LoadFromFile(path);
+  EXPECT_TRUE(picture.IsLoadedFrom(path));
+  EXPECT_FALSE(picture.IsLoadedFrom(Write("other.bmp", BmpBytes(5, 4))));
+
+  Write("logo.bmp", BmpBytes(6, 4));  // rewritten: another size
+  EXPECT_FALSE(picture.IsLoadedFrom(path));
+  picture.LoadFromFile(path);
+  EXPECT_TRUE(picture.IsLoadedFrom(path));
+
+  picture.Assign(TBitmap(3, 3));
+  EXPECT_FALSE(picture.IsLoadedFrom(path));
+  picture.LoadFromFile(path);
+  picture.Clear();
+  EXPECT_FALSE(picture.IsLoadedFrom(path));
 }
 
 }  // namespace

@@ -2,9 +2,12 @@
 
 #include <QImage>
 #include <QProcess>
+#include <fstream>
+#include <iterator>
 
 #include "barcode/Ean.h"
 #include "document/LabelDocument.h"
+#include "platform/ImageControl.h"
 #include "platform/PdfPrinter.h"
 #include "platform/ScriptedDialogs.h"
 #include "print/LabelPrinting.h"
@@ -129,6 +132,37 @@ TEST_F(PdfPrintingTest, ASeriesPrintsEachLinesCodesOnTheNextCells) {
   EXPECT_TRUE(cells[2] == either("CODE-2", "second") || cells[2] == either("second", "CODE-2")) << cells[2];
   EXPECT_TRUE(cells[3] == either("CODE-2", "second") || cells[3] == either("second", "CODE-2")) << cells[3];
   EXPECT_EQ(cells[4], "");
+}
+
+TEST_F(PdfPrintingTest, APictureNamedByEverySeriesLineIsEmbeddedOnceUntilItsFileChanges) {
+  document.Object(1).Deleted = true;
+  TLabelObject& picture = document.Append(std::make_unique<TLabelObject>(TObjectKind::okPicture));
+  picture.Left = 20, picture.Top = 20, picture.Width = 200, picture.Height = 100, picture.Variable = 1;
+  QImage logo(8, 4, QImage::Format_RGB32);
+  logo.fill(qRgb(200, 30, 30));
+  std::string path = dir.Path("logo.bmp");
+  ASSERT_TRUE(logo.save(QString::fromStdString(path), "BMP"));
+  test::WriteFile(dir.Path("series.csv"), path + "\n" + path + "\n" + path + "\n" + path + "\n" + path + "\n");
+  document.SeriesFileName = dir.Path("series.csv");
+  auto embeddedImages = [&] {
+    Printer();
+    PrintSeries(*printing, {});
+    std::ifstream in(dir.Path("out.pdf"), std::ios::binary);
+    std::string pdf((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    int count = 0;
+    for (std::size_t at = pdf.find("/Subtype /Image"); at != std::string::npos; at = pdf.find("/Subtype /Image", at + 1))
+      ++count;
+    return count;
+  };
+  EXPECT_EQ(embeddedImages(), 1);
+  ASSERT_EQ(printer->PagesWritten(), 2);
+
+  // A picture file that changes between two runs is read anew.
+  logo = QImage(9, 4, QImage::Format_RGB32);
+  logo.fill(qRgb(30, 30, 200));
+  ASSERT_TRUE(logo.save(QString::fromStdString(path), "BMP"));
+  EXPECT_EQ(embeddedImages(), 1);
+  EXPECT_EQ(picture.Image().Picture().Width(), 9);
 }
 
 TEST_F(PdfPrintingTest, TheCalibrationSheetDrawsItsTwoLines) {

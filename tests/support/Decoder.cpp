@@ -2,6 +2,8 @@
 
 #include <ZXing/ReadBarcode.h>
 
+#include <algorithm>
+
 namespace quorvel::test {
 
 std::vector<TDecoded> Decode(const QImage& image, const TDecodeOptions& options) {
@@ -20,8 +22,13 @@ std::vector<TDecoded> Decode(const QImage& image, const TDecodeOptions& options)
   for (const ZXing::Result& result : ZXing::ReadBarcodes(view, hints)) {
     if (!result.isValid()) continue;
     const ZXing::ByteArray& bytes = result.bytes();
-    decoded.push_back({ZXing::ToString(result.format()), result.text(), std::string(bytes.begin(), bytes.end()),
-                       result.symbologyIdentifier(), result.sequenceIndex(), result.sequenceSize(), result.ecLevel()});
+    TDecoded d{ZXing::ToString(result.format()), result.text(), std::string(bytes.begin(), bytes.end()),
+               result.symbologyIdentifier(), result.sequenceIndex(), result.sequenceSize(), result.ecLevel()};
+    const auto& corners = result.position();
+    auto xs = std::minmax({corners[0].x, corners[1].x, corners[2].x, corners[3].x});
+    auto ys = std::minmax({corners[0].y, corners[1].y, corners[2].y, corners[3].y});
+    d.Left = xs.first, d.Right = xs.second, d.Top = ys.first, d.Bottom = ys.second;
+    decoded.push_back(std::move(d));
   }
   return decoded;
 }

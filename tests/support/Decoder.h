@@ -15,6 +15,9 @@ struct TDecoded {
   int SequenceIndex = -1;   // structured append
   int SequenceSize = -1;
   std::string EcLevel;
+  // Where the decoder found the symbol: the bounding box of its corners in
+  // image pixels (a scan line for linear symbols).
+  int Left = 0, Top = 0, Right = 0, Bottom = 0;
 };
 
 struct TDecodeOptions {
