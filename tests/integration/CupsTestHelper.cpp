@@ -56,23 +56,26 @@ void WriteLabel(const std::string& path) {
 
 bool Dark(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
 
-// The first dark pixel on row y after x0 that follows at least `gap` white pixels.
-std::optional<int> NextEdgeInRow(const QImage& image, int y, int x0, int gap) {
+// The first dark pixel from `from` on, walking by `step`, that follows at
+// least `gap` white pixels; its distance from `from` in steps.
+std::optional<int> NextEdge(const QImage& image, QPoint from, QPoint step, int gap) {
   int white = 0;
-  for (int x = x0; x < image.width(); ++x) {
-    if (Dark(image, x, y) && white >= gap) return x;
-    white = Dark(image, x, y) ? 0 : white + 1;
+  for (int i = 0; image.valid(from + i * step); ++i) {
+    const bool dark = Dark(image, from.x() + i * step.x(), from.y() + i * step.y());
+    if (dark && white >= gap) return i;
+    white = dark ? 0 : white + 1;
   }
   return std::nullopt;
 }
 
+std::optional<int> NextEdgeInRow(const QImage& image, int y, int x0, int gap) {
+  auto i = NextEdge(image, {x0, y}, {1, 0}, gap);
+  return i ? std::optional(x0 + *i) : std::nullopt;
+}
+
 std::optional<int> NextEdgeInColumn(const QImage& image, int x, int y0, int gap) {
-  int white = 0;
-  for (int y = y0; y < image.height(); ++y) {
-    if (Dark(image, x, y) && white >= gap) return y;
-    white = Dark(image, x, y) ? 0 : white + 1;
-  }
-  return std::nullopt;
+  auto i = NextEdge(image, {x, y0}, {0, 1}, gap);
+  return i ? std::optional(y0 + *i) : std::nullopt;
 }
 
 // The top-left label's first bar, found from the page's top-left corner.
