@@ -88,32 +88,20 @@ std::optional<QPoint> FirstBar(const QImage& image) {
   return std::nullopt;
 }
 
-int Measure(const QImage& image, double dpi) {
-  const double pixelsPerMm = dpi / 25.4;
-  auto first = FirstBar(image);
-  if (!first) {
-    std::cerr << "the page is blank\n";
-    return 1;
-  }
+int Measure(const QImage& image, QPoint first, double pixelsPerMm) {
   const int gap = static_cast<int>(5 * pixelsPerMm);  // wider than any space inside a symbol
-  auto right = NextEdgeInRow(image, first->y() + static_cast<int>(kCodeHeight / 2 * pixelsPerMm), first->x(), gap);
-  auto below = NextEdgeInColumn(image, first->x() + 1, first->y(), gap);
+  auto right = NextEdgeInRow(image, first.y() + static_cast<int>(kCodeHeight / 2 * pixelsPerMm), first.x(), gap);
+  auto below = NextEdgeInColumn(image, first.x() + 1, first.y(), gap);
   if (!right || !below) {
     std::cerr << "the second column or row of labels is missing\n";
     return 1;
   }
-  std::cout << std::fixed << std::setprecision(2) << (*right - first->x()) / pixelsPerMm << " "
-            << (*below - first->y()) / pixelsPerMm << "\n";
+  std::cout << std::fixed << std::setprecision(2) << (*right - first.x()) / pixelsPerMm << " "
+            << (*below - first.y()) / pixelsPerMm << "\n";
   return 0;
 }
 
-int Decode(const QImage& image, double dpi) {
-  const double pixelsPerMm = dpi / 25.4;
-  auto first = FirstBar(image);
-  if (!first) {
-    std::cerr << "the page is blank\n";
-    return 1;
-  }
+int Decode(const QImage& image, QPoint first, double pixelsPerMm) {
   // One thin strip across the middle of each label: on the whole page
   // zxing-cpp 1.4 trips an assertion while it merges the rows where it
   // found the same tall Code 128.
@@ -121,7 +109,7 @@ int Decode(const QImage& image, double dpi) {
   options.Formats = "Code128";
   options.TryRotate = false;
   std::vector<std::string> texts;
-  const double left = first->x() / pixelsPerMm - kCodeLeft, top = first->y() / pixelsPerMm - kCodeTop;
+  const double left = first.x() / pixelsPerMm - kCodeLeft, top = first.y() / pixelsPerMm - kCodeTop;
   for (int cell = 0; cell < 4; ++cell) {
     const double x = left + cell % 2 * kLabelWidth, y = top + cell / 2 * kLabelHeight + kCodeTop + kCodeHeight / 2;
     QImage strip = image.copy(std::lround(x * pixelsPerMm), std::lround(y * pixelsPerMm),
@@ -156,6 +144,11 @@ int main(int argc, char** argv) {
     std::cerr << "cannot read " << argument << "\n";
     return 1;
   }
-  const double dpi = std::atof(argv[3]);
-  return command == "decode" ? Decode(image, dpi) : Measure(image, dpi);
+  const double pixelsPerMm = std::atof(argv[3]) / 25.4;
+  auto first = FirstBar(image);
+  if (!first) {
+    std::cerr << "the page is blank\n";
+    return 1;
+  }
+  return command == "decode" ? Decode(image, *first, pixelsPerMm) : Measure(image, *first, pixelsPerMm);
 }
