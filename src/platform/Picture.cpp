@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QImageReader>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/Bitmap.h"
@@ -42,9 +43,12 @@ void CheckBmpComplete(const QByteArray& data, const std::string& path) {
   std::uint16_t bitCount = static_cast<std::uint8_t>(data[28]) | static_cast<std::uint8_t>(data[29]) << 8;
   std::uint32_t compression = LittleEndian32(data.constData() + 30);
   if (compression != 0 && compression != 3) return;  // run-length data has no fixed size
-  long long rows = height < 0 ? -static_cast<long long>(height) : height;
-  long long stride = ((static_cast<long long>(width < 0 ? -width : width) * bitCount + 31) / 32) * 4;
-  if (static_cast<long long>(pixelOffset) + rows * stride > data.size()) ThrowBroken(path, "Datei ist abgeschnitten");
+  // Headers may claim anything: compare by division so that no product of
+  // hostile sizes can overflow.
+  const long long rows = std::llabs(height), columns = std::llabs(width);
+  const long long stride = (columns * bitCount + 31) / 32 * 4;
+  const long long available = static_cast<long long>(data.size()) - pixelOffset;
+  if (available < 0 || (stride > 0 && rows > available / stride)) ThrowBroken(path, "Datei ist abgeschnitten");
 }
 
 }  // namespace

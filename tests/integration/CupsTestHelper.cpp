@@ -56,23 +56,26 @@ void WriteLabel(const std::string& path) {
 
 bool Dark(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
 
-// The first dark pixel on row y after x0 that follows at least `gap` white pixels.
-std::optional<int> NextEdgeInRow(const QImage& image, int y, int x0, int gap) {
+// The first dark pixel from `from` on, walking by `step`, that follows at
+// least `gap` white pixels; its distance from `from` in steps.
+std::optional<int> NextEdge(const QImage& image, QPoint from, QPoint step, int gap) {
   int white = 0;
-  for (int x = x0; x < image.width(); ++x) {
-    if (Dark(image, x, y) && white >= gap) return x;
-    white = Dark(image, x, y) ? 0 : white + 1;
+  for (int i = 0; image.valid(from + i * step); ++i) {
+    const bool dark = Dark(image, from.x() + i * step.x(), from.y() + i * step.y());
+    if (dark && white >= gap) return i;
+    white = dark ? 0 : white + 1;
   }
   return std::nullopt;
 }
 
+std::optional<int> NextEdgeInRow(const QImage& image, int y, int x0, int gap) {
+  auto i = NextEdge(image, {x0, y}, {1, 0}, gap);
+  return i ? std::optional(x0 + *i) : std::nullopt;
+}
+
 std::optional<int> NextEdgeInColumn(const QImage& image, int x, int y0, int gap) {
-  int white = 0;
-  for (int y = y0; y < image.height(); ++y) {
-    if (Dark(image, x, y) && white >= gap) return y;
-    white = Dark(image, x, y) ? 0 : white + 1;
-  }
-  return std::nullopt;
+  auto i = NextEdge(image, {x, y0}, {0, 1}, gap);
+  return i ? std::optional(y0 + *i) : std::nullopt;
 }
 
 // The top-left label's first bar, found from the page's top-left corner.
@@ -85,32 +88,20 @@ std::optional<QPoint> FirstBar(const QImage& image) {
   return std::nullopt;
 }
 
-int Measure(const QImage& image, double dpi) {
-  const double pixelsPerMm = dpi / 25.4;
-  auto first = FirstBar(image);
-  if (!first) {
-    std::cerr << "the page is blank\n";
-    return 1;
-  }
+int Measure(const QImage& image, QPoint first, double pixelsPerMm) {
   const int gap = static_cast<int>(5 * pixelsPerMm);  // wider than any space inside a symbol
-  auto right = NextEdgeInRow(image, first->y() + static_cast<int>(kCodeHeight / 2 * pixelsPerMm), first->x(), gap);
-  auto below = NextEdgeInColumn(image, first->x() + 1, first->y(), gap);
+  auto right = NextEdgeInRow(image, first.y() + static_cast<int>(kCodeHeight / 2 * pixelsPerMm), first.x(), gap);
+  auto below = NextEdgeInColumn(image, first.x() + 1, first.y(), gap);
   if (!right || !below) {
     std::cerr << "the second column or row of labels is missing\n";
     return 1;
   }
-  std::cout << std::fixed << std::setprecision(2) << (*right - first->x()) / pixelsPerMm << " "
-            << (*below - first->y()) / pixelsPerMm << "\n";
+  std::cout << std::fixed << std::setprecision(2) << (*right - first.x()) / pixelsPerMm << " "
+            << (*below - first.y()) / pixelsPerMm << "\n";
   return 0;
 }
 
-int Decode(const QImage& image, double dpi) {
-  const double pixelsPerMm = dpi / 25.4;
-  auto first = FirstBar(image);
-  if (!first) {
-    std::cerr << "the page is blank\n";
-    return 1;
-  }
+int Decode(const QImage& image, QPoint first, double pixelsPerMm) {
   // One thin strip across the middle of each label: on the whole page
   // zxing-cpp 1.4 trips an assertion while it merges the rows where it
   // found the same tall Code 128.
@@ -118,7 +109,7 @@ int Decode(const QImage& image, double dpi) {
   options.Formats = "Code128";
   options.TryRotate = false;
   std::vector<std::string> texts;
-  const double left = first->x() / pixelsPerMm - kCodeLeft, top = first->y() / pixelsPerMm - kCodeTop;
+  const double left = first.x() / pixelsPerMm - kCodeLeft, top = first.y() / pixelsPerMm - kCodeTop;
   for (int cell = 0; cell < 4; ++cell) {
     const double x = left + cell % 2 * kLabelWidth, y = top + cell / 2 * kLabelHeight + kCodeTop + kCodeHeight / 2;
     QImage strip = image.copy(std::lround(x * pixelsPerMm), std::lround(y * pixelsPerMm),
@@ -153,6 +144,11 @@ int main(int argc, char** argv) {
     std::cerr << "cannot read " << argument << "\n";
     return 1;
   }
-  const double dpi = std::atof(argv[3]);
-  return command == "decode" ? Decode(image, dpi) : Measure(image, dpi);
+  const double pixelsPerMm = std::atof(argv[3]) / 25.4;
+  auto first = FirstBar(image);
+  if (!first) {
+    std::cerr << "the page is blank\n";
+    return 1;
+  }
+  return command == "decode" ? Decode(image, *first, pixelsPerMm) : Measure(image, *first, pixelsPerMm);
 }

@@ -143,6 +143,31 @@ TEST_F(PictureTest, ReadsBmpAndRefusesTruncatedOnes) {
   }
 }
 
+// Headers that claim sizes no file can hold, among them one the fuzzer found
+// whose row size times row count overflowed 64 bits.
+TEST_F(PictureTest, BmpHeadersClaimingImpossibleSizesGiveAMessage) {
+  const std::string found =
+      QByteArray::fromBase64("Qk1GBAAAAAAAAD4AAAAA/v//R0lG/25vb28BAAE/AAAAAAgAAAAAAAAAAAAAAAIAAAAAAAAAIAAAAP///yAAAAD///8AgAAAAIAAAAA=")
+          .toStdString();
+  struct {
+    const char* Name;
+    std::size_t Offset;
+    std::string Bytes;
+  } claims[] = {
+      {"pixels beyond the end", 10, std::string("\xFF\xFF\xFF\xFF", 4)},
+      {"most negative width", 18, std::string("\x00\x00\x00\x80", 4)},
+      {"most negative height", 22, std::string("\x00\x00\x00\x80", 4)},
+      {"65535 bits per pixel", 28, std::string("\xFF\xFF", 2)},
+  };
+  EXPECT_NE(LoadMessage(Write("found.bmp", found)).find("found.bmp"), std::string::npos);
+  for (const auto& claim : claims) {
+    std::string bmp = BmpBytes(20, 10);
+    bmp.replace(claim.Offset, claim.Bytes.size(), claim.Bytes);
+    std::string path = Write("claim.bmp", bmp);
+    EXPECT_NE(LoadMessage(path).find(path), std::string::npos) << claim.Name;
+  }
+}
+
 TEST_F(PictureTest, MissingFilesAndUnknownExtensionsGiveMessages) {
   EXPECT_EQ(LoadMessage("/nonexistent/x.jpg"), " Die Datei /nonexistent/x.jpg existiert nicht");
   EXPECT_NE(LoadMessage(Write("x.png", BmpBytes(2, 2))).find("(.png)"), std::string::npos);
