@@ -271,21 +271,14 @@ void TCanvas::StretchDraw(const TRect& rect, const QImage& picture) {
   painter.restore();
 }
 
+// On a page the image goes in as it is, marked as not to be interpolated,
+// so viewers and printers keep the modules as sharp as a bitmap does.
 void TCanvas::CopyStretched(const TRect& rect, const QImage& bitmap) {
   if (rect.Width() <= 0 || rect.Height() <= 0 || bitmap.isNull()) return;
   QPainter& painter = Painter();
   painter.save();
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  QRect target(rect.Left, rect.Top, rect.Width(), rect.Height());
-  // A page keeps images as they are and a viewer may smooth them when it
-  // scales; scaling here first puts one image pixel on each device pixel.
-  constexpr qint64 kMaxPrescaledPixels = 64LL * 1024 * 1024;
-  bool prescale = !IsRasterDevice(painter) && bitmap.size() != target.size() &&
-                  qint64(target.width()) * target.height() <= kMaxPrescaledPixels;
-  if (prescale)
-    painter.drawImage(target.topLeft(), bitmap.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
-  else
-    painter.drawImage(target, bitmap);
+  painter.drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), bitmap);
   painter.restore();
 }
 
