@@ -65,6 +65,17 @@ struct TValidationCase {
   char Char;       // 0: not set
 };
 
+template <std::size_t N>
+void ExpectValidations(const TValidationCase (&cases)[N]) {
+  for (const TValidationCase& c : cases) {
+    SCOPED_TRACE(c.Value);
+    TValidation v = ValidateBarCode(c.Type, c.Value);
+    EXPECT_EQ(v.Error, c.Error);
+    EXPECT_EQ(v.ErrorPosition, c.Position);
+    EXPECT_EQ(v.ErrorChar, c.Char);
+  }
+}
+
 TEST(ValidationTest, EveryRuleWithItsErrorAndPosition) {
   const TValidationCase cases[] = {
       {bcEan13, "", erEmptyCode, 0, 0},
@@ -113,13 +124,7 @@ TEST(ValidationTest, EveryRuleWithItsErrorAndPosition) {
       {bcPDF417, "anything \xE4", erOK, 0, 0},
       {bcUPCA, "123", erCharOutOfSet, 1, '1'},
   };
-  for (const TValidationCase& c : cases) {
-    SCOPED_TRACE(c.Value);
-    TValidation v = ValidateBarCode(c.Type, c.Value);
-    EXPECT_EQ(v.Error, c.Error);
-    EXPECT_EQ(v.ErrorPosition, c.Position);
-    EXPECT_EQ(v.ErrorChar, c.Char);
-  }
+  ExpectValidations(cases);
 }
 
 // A value that brings its own start and stop has letters at both ends and
@@ -137,13 +142,7 @@ TEST(ValidationTest, CodabarStartAndStopLettersOnlyAtBothEnds) {
       {bcCodabar, "D", erCharOutOfSet, 1, 'D'},
       {bcCodabar, "A12E4A", erCharOutOfSet, 4, 'E'},
   };
-  for (const TValidationCase& c : cases) {
-    SCOPED_TRACE(c.Value);
-    TValidation v = ValidateBarCode(c.Type, c.Value);
-    EXPECT_EQ(v.Error, c.Error);
-    EXPECT_EQ(v.ErrorPosition, c.Position);
-    EXPECT_EQ(v.ErrorChar, c.Char);
-  }
+  ExpectValidations(cases);
 }
 
 }  // namespace
