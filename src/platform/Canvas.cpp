@@ -6,6 +6,7 @@
 #include <QPolygon>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "platform/Rounding.h"
 #include "platform/TextCodec.h"
@@ -271,14 +272,52 @@ void TCanvas::StretchDraw(const TRect& rect, const QImage& picture) {
   painter.restore();
 }
 
-// On a page the image goes in as it is, marked as not to be interpolated,
-// so viewers and printers keep the modules as sharp as a bitmap does.
+// On a page the image goes in as it is, losslessly and marked as not to be
+// interpolated, so viewers and printers keep the modules as sharp as a
+// bitmap does. A 1-bit image with black at index 0 stays a 1-bit image.
 void TCanvas::CopyStretched(const TRect& rect, const QImage& bitmap) {
   if (rect.Width() <= 0 || rect.Height() <= 0 || bitmap.isNull()) return;
   QPainter& painter = Painter();
   painter.save();
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter.setRenderHint(QPainter::LosslessImageRendering, true);
   painter.drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), bitmap);
+  painter.restore();
+}
+
+void TCanvas::DrawModules(const TRect& rect, const QImage& modules) {
+  if (rect.Width() <= 0 || rect.Height() <= 0 || modules.isNull()) return;
+  constexpr int kSharpImageModule = 4;
+  bool small = rect.Width() < kSharpImageModule * modules.width() || rect.Height() < kSharpImageModule * modules.height();
+  if (isPrinter_ && small && modules.format() == QImage::Format_Mono)
+    FillModuleRuns(rect, modules);
+  else
+    CopyStretched(rect, modules);
+}
+
+// One rectangle per run of dark modules in a row, all in one fill.
+void TCanvas::FillModuleRuns(const TRect& rect, const QImage& modules) {
+  int columns = modules.width(), rows = modules.height();
+  auto x = [&](int column) { return rect.Left + static_cast<int>(static_cast<long long>(rect.Width()) * column / columns); };
+  auto y = [&](int row) { return rect.Top + static_cast<int>(static_cast<long long>(rect.Height()) * row / rows); };
+  std::vector<QRect> runs;
+  for (int row = 0; row < rows; ++row) {
+    for (int column = 0; column < columns;) {
+      if (modules.pixelIndex(column, row) != 0) {
+        ++column;
+        continue;
+      }
+      int end = column;
+      while (end < columns && modules.pixelIndex(end, row) == 0) ++end;
+      runs.emplace_back(x(column), y(row), x(end) - x(column), y(row + 1) - y(row));
+      column = end;
+    }
+  }
+  QPainter& painter = Painter();
+  painter.save();
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor::fromRgb(modules.color(0)));
+  painter.drawRects(runs.data(), static_cast<int>(runs.size()));
   painter.restore();
 }
 

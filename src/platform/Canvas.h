@@ -95,8 +95,15 @@ class TCanvas {
 
   // The whole picture scaled into the rectangle (smoothly where possible).
   void StretchDraw(const TRect& rect, const QImage& picture);
-  // A plain pixel copy scaled to the rectangle, without smoothing.
+  // A plain pixel copy scaled to the rectangle, without smoothing or loss.
   void CopyStretched(const TRect& rect, const QImage& bitmap);
+  // A 2D symbol of one pixel per module (a 1-bit image, index 0 dark)
+  // scaled into the rectangle, each module the same whole pixels. Pages get
+  // it as an image only where each module covers at least four pixels:
+  // rasterisers smooth images enlarged less than that (poppler does), which
+  // moves module edges by a pixel. Smaller modules become filled rectangles,
+  // which every rasteriser places exactly.
+  void DrawModules(const TRect& rect, const QImage& modules);
 
   // Pixel size of a font of the given points on this surface.
   int PixelsForPoints(double points) const;
@@ -115,6 +122,7 @@ class TCanvas {
   void ApplyPen(QPainter& painter);
   void ApplyBrush(QPainter& painter);
   void FillSolid(const QRect& rect, TColor color);
+  void FillModuleRuns(const TRect& rect, const QImage& modules);
   void DrawOutline(int x1, int y1, int x2, int y2);
 
   QPainter* painter_ = nullptr;
