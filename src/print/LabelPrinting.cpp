@@ -53,6 +53,35 @@ void TLabelPrinting::setze_aufloesung() {
 void TLabelPrinting::BeginJob() {
   if (printer_.Printing()) printer_.EndDoc();
   printer_.BeginDoc();
+  progress_.LabelsDone = 0;
+  progress_.SheetsDone = 0;
+}
+
+void ConfirmFindings(const TPrintCheck& check, const TFindingsGate& gate) {
+  if (!check.Empty() && gate && !gate(check)) throw EAbort("Druck abgebrochen");
+}
+
+void TLabelPrinting::Confirm(const TPrintCheck& check) {
+  ConfirmFindings(check, gate_);
+  progress_ = {0, check.Labels, 0, SheetsFor(check.Labels)};
+}
+
+// The sheets that many labels fill from the run's start cell.
+int TLabelPrinting::SheetsFor(long long labels) const {
+  double cells = run_.Columns * run_.Rows;
+  if (labels <= 0 || cells <= 0) return labels > 0 ? 1 : 0;
+  double first = run_.PrintRow * run_.Columns + run_.PrintColumn;
+  return static_cast<int>(std::ceil((first + static_cast<double>(labels)) / cells));
+}
+
+bool TLabelPrinting::PlaceCopy() {
+  if (run_.NewPagePending && sheetDone_) {
+    ++progress_.SheetsDone;
+    if (!sheetDone_(progress_)) return false;
+  }
+  drucke_serie();
+  ++progress_.LabelsDone;
+  return true;
 }
 
 void TLabelPrinting::InJob(const std::function<void()>& body) {
@@ -67,6 +96,7 @@ void TLabelPrinting::InJob(const std::function<void()>& body) {
 
 void TLabelPrinting::PrintLabel() {
   setze_aufloesung();
+  Confirm(CheckLabel(document_, scale_, 1));
   BeginJob();
   InJob([&] { ausgabe_etikett(document_, printer_.Canvas(), 0, 0, scale_); });
 }
@@ -103,15 +133,19 @@ void TLabelPrinting::CheckStartCell() const {
                    FloatToStr(run_.Rows) + " Zeilen und " + FloatToStr(run_.Columns) + " Spalten");
 }
 
-void TLabelPrinting::PrintCopies(const std::string& count, const TStartCell& start) {
+TPrintOutcome TLabelPrinting::PrintCopies(const std::string& count, const TStartCell& start) {
   BeginRun(start);
   // Read before the job begins, so a typing error never wastes a sheet.
   int copies = StrToInt(count);
   setze_aufloesung();
+  Confirm(CheckLabel(document_, scale_, copies));
   BeginJob();
+  TPrintOutcome outcome;
   InJob([&] {
-    for (int i = 0; i < copies; ++i) drucke_serie();
+    for (int i = 0; i < copies && !outcome.Cancelled; ++i) outcome.Cancelled = !PlaceCopy();
   });
+  outcome.Labels = progress_.LabelsDone;
+  return outcome;
 }
 
 void TLabelPrinting::drucke_serie() {

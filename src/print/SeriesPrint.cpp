@@ -8,7 +8,6 @@
 #include "platform/ImageControl.h"
 #include "platform/NumberParsing.h"
 #include "platform/Printer.h"
-#include "platform/Rounding.h"
 #include "platform/TextCodec.h"
 #include "print/SeriesFile.h"
 #include "qrcode/Barcode2D_QRCode.h"
@@ -42,16 +41,9 @@ void ApplyValue(TLabelObject& object, const std::string& value, double zoom) {
         object.Image().SetPicture(TPicture());
       }
       break;
-    case TObjectKind::okQrCode: {
-      TBarcode2D_QRCode& encoder = object.QrEncoder();
-      // A new value draws the symbol once; the same value is emptied first
-      // so that it is still drawn anew.
-      if (encoder.Barcode() == value) encoder.SetBarcode({});
-      encoder.SetBarcode(value);
-      encoder.SetImage(&object.Element());
-      object.Element().Invalidate();
+    case TObjectKind::okQrCode:
+      object.QrEncoder().SetBarcode(value);
       break;
-    }
     case TObjectKind::okBox:
     case TObjectKind::okHLine:
     case TObjectKind::okVLine:
@@ -77,45 +69,80 @@ void ApplySeriesValues(TLabelDocument& document, const std::vector<std::string>&
     }
 }
 
-int SeriesCopies(const std::vector<std::string>& values, int quantityColumn, int eachCount) {
-  if (quantityColumn <= 0 || quantityColumn > static_cast<int>(values.size())) return eachCount;
-  try {
-    return RoundHalfEven(StrToFloat(values[quantityColumn - 1]));
-  } catch (const EConvertError&) {
-    return eachCount;
-  }
+TSeriesRange ReadSeriesRange(const TLabelDocument& document, const TSeriesOptions& options) {
+  TSeriesRange range;
+  range.QuantityColumn = document.QuantityColumn.empty() ? 0 : OptionalInt(document.QuantityColumn);
+  range.FirstLine = StrToInt(options.FirstLine);
+  range.LastLine = StrToInt(options.LastLine);
+  range.EachCount = StrToInt(options.EachCount);
+  return range;
 }
 
-void PrintSeries(TLabelPrinting& printing, const TSeriesOptions& options) {
+namespace {
+
+// While a series prints, its QR Codes draw into no picture: the page takes
+// each symbol from its modules. Afterwards each shows its last value again.
+class TQrPicturesPaused {
+ public:
+  explicit TQrPicturesPaused(TLabelDocument& document) : document_(document) {
+    ForEachQrCode([](TLabelObject& o) { o.QrEncoder().SetImage(nullptr); });
+  }
+  ~TQrPicturesPaused() {
+    try {
+      ForEachQrCode([](TLabelObject& o) { o.DrawQrText(o.QrEncoder().Barcode()); });
+    } catch (...) {
+      // The print's own outcome matters more than the design surface.
+    }
+  }
+  TQrPicturesPaused(const TQrPicturesPaused&) = delete;
+  TQrPicturesPaused& operator=(const TQrPicturesPaused&) = delete;
+
+ private:
+  template <class F>
+  void ForEachQrCode(F action) {
+    for (int slot = 1; slot <= document_.ObjectCount(); ++slot) {
+      TLabelObject& o = document_.Object(slot);
+      if (!o.Deleted && o.Kind() == TObjectKind::okQrCode) action(o);
+    }
+  }
+
+  TLabelDocument& document_;
+};
+
+}  // namespace
+
+TPrintOutcome PrintSeries(TLabelPrinting& printing, const TSeriesOptions& options) {
   TLabelDocument& document = printing.Document();
   const std::string& path = document.SeriesFileName;
   if (!FileExists(path)) throw EUserError("Die Datei " + path + " existiert nicht !");
-  int quantityColumn = document.QuantityColumn.empty() ? 0 : OptionalInt(document.QuantityColumn);
   printing.BeginRun(options.Start);
   // Every field is read before the job begins, so a typing error never wastes a sheet.
-  int firstLine = StrToInt(options.FirstLine);
-  int lastLine = StrToInt(options.LastLine);
-  int eachCount = StrToInt(options.EachCount);
+  TSeriesRange range = ReadSeriesRange(document, options);
   printing.setze_aufloesung();
+  {
+    TSeriesFileReader firstPass(path);
+    printing.Confirm(CheckSeries(document, printing.Scale(), range, firstPass.Lines()));
+  }
   TSeriesFileReader reader(path);
+  TQrPicturesPaused paused(document);
+  TPrintOutcome outcome;
   printing.BeginJob();
   printing.InJob([&] {
-    std::string line;
-    int labels = 0;
-    for (int lineNumber = 1; reader.NextLine(line); ++lineNumber) {
-      if (lineNumber >= firstLine && lineNumber <= lastLine) {
-        try {
-          std::vector<std::string> values = SplitSeriesLine(line);
-          ApplySeriesValues(document, values);
-          int copies = SeriesCopies(values, quantityColumn, eachCount);
-          for (int copy = 0; copy < copies; ++copy, ++labels) printing.drucke_serie();
-        } catch (const EUserError& e) {
-          throw EUserError(std::string(e.what()) + " (Zeile " + std::to_string(lineNumber) + " der Seriendatei)");
-        }
+    long long labels = 0;
+    outcome.Cancelled = !ForEachSeriesLine(reader.Lines(), range, [&](int line, const auto& values, int copies) {
+      try {
+        ApplySeriesValues(document, values);
+        for (int copy = 0; copy < copies; ++copy, ++labels)
+          if (!printing.PlaceCopy()) return false;
+      } catch (const EUserError& e) {
+        throw EUserError(std::string(e.what()) + " (Zeile " + std::to_string(line) + " der Seriendatei)");
       }
-      if (options.Progress) options.Progress(lineNumber, labels);
-    }
+      if (options.Progress) options.Progress(line, labels);
+      return true;
+    });
+    outcome.Labels = labels;
   });
+  return outcome;
 }
 
 }  // namespace quorvel

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "print/LabelPrinting.h"
+#include "print/SeriesFile.h"
 
 namespace quorvel {
 
@@ -17,25 +18,30 @@ struct TSeriesOptions {
   std::string FirstLine = "1";   // "Start bei Etikett "
   std::string LastLine = "9999";  // "Ende bei Etikett "
   std::string EachCount = "1";    // "jedes Etikett" ... "mal drucken"
-  // Told after every line read, with the lines read and the labels placed so far.
-  std::function<void(int linesRead, int labelsPrinted)> Progress;
+  // Told after every line in the range, with the lines read and the labels
+  // placed so far.
+  std::function<void(int linesRead, long long labelsPrinted)> Progress;
 };
+
+// The range and copies of a series from the page's fields and the
+// document's quantity column. Throws EConvertError for a field that is not
+// a whole number; a quantity column that is not one means none.
+TSeriesRange ReadSeriesRange(const TLabelDocument& document, const TSeriesOptions& options);
 
 // Gives value k of a line to every object whose Variable is k: texts,
 // vertical texts and barcode values take the value, a picture is read from
 // the file it names (or cleared when there is none), a QR Code encodes it.
 void ApplySeriesValues(TLabelDocument& document, const std::vector<std::string>& values);
 
-// The copies of one line: the quantity column's value when there is one and
-// it is a number (rounded, halves to even), else the each-count.
-int SeriesCopies(const std::vector<std::string>& values, int quantityColumn, int eachCount);
-
 // "Start Drucken" of a series: every line of the document's series file in
 // the line range fills the label and prints its copies on the sheet, cell
 // after cell and page after page. A missing file and fields that are not
-// numbers throw EUserError before any job begins; an error while printing a
-// line (a picture that cannot be read, a value a barcode cannot encode) ends
-// the job, so the copies placed are printed, and names the line.
-void PrintSeries(TLabelPrinting& printing, const TSeriesOptions& options);
+// numbers throw EUserError before any job begins; so does a gate that
+// declines the findings of the first pass over the file (EAbort). An error
+// while printing a line (a picture that cannot be read) ends the job, so
+// the copies placed are printed, and names the line. During the run the
+// QR Codes are encoded for the page only; afterwards the design surface
+// shows the last values.
+TPrintOutcome PrintSeries(TLabelPrinting& printing, const TSeriesOptions& options);
 
 }  // namespace quorvel
