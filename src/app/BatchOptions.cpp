@@ -57,6 +57,10 @@ TBatchOptions ParseBatchArguments(const std::vector<std::string>& arguments) {
       options.Help = true;
     } else if (argument == "--series-from-label") {
       options.SeriesFromLabel = true;
+    } else if (argument == "--strict") {
+      options.Strict = true;
+    } else if (argument == "--allow-invalid") {
+      options.AllowInvalid = true;
     } else if (argument == "--landscape" || argument == "--portrait") {
       options.Landscape = argument == "--landscape";
     } else if (auto setter = ValueOptions().find(argument); setter != ValueOptions().end()) {
@@ -94,6 +98,12 @@ Was gedruckt wird (Vorgabe: einmal in der Ecke, wie "Drucken"):
   --from Z --to Z          Zeilenbereich der Serie (Vorgabe 1 und 9999)
   --each N                 Exemplare je Zeile, wenn keine Mengenspalte gilt (Vorgabe 1)
   --quantity-column Q      Spalte der Serie mit der Anzahl je Zeile
+
+Prüfung vor dem Druck (jeder Barcode und QR-Code bei der Auflösung des Drucks):
+  ungültiger Wert, zu kleines Feld oder zu langer Text: Meldung, nichts gedruckt, Rückgabewert 1
+  Modul unter 2 Druckpunkten: Warnung, es wird gedruckt
+  --strict                 auch bei Modulen unter 2 Druckpunkten nicht drucken
+  --allow-invalid          trotz der Meldungen drucken
 
 Blatt (sonst aus der Etikettdatei):
   --sheet-width MM --sheet-height MM   bedruckbarer Bereich im Hochformat

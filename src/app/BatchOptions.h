@@ -27,6 +27,8 @@ struct TBatchOptions {
   std::optional<std::string> SheetWidth;
   std::optional<std::string> SheetHeight;
   std::optional<bool> Landscape;
+  bool Strict = false;        // modules under two device pixels refuse the job too
+  bool AllowInvalid = false;  // print whatever the check finds
   bool Help = false;
 
   bool Prints() const { return !PdfFile.empty() || !PrinterName.empty(); }

@@ -17,6 +17,7 @@
 #include "platform/Rounding.h"
 #include "platform/TextCodec.h"
 #include "print/LabelPrinting.h"
+#include "print/PrintCheck.h"
 #include "print/SeriesPrint.h"
 
 namespace quorvel {
@@ -56,6 +57,16 @@ class TOutputGuard {
   std::vector<std::string> paths_;
 };
 
+// The batch's answer to a job's findings: each goes to standard error;
+// one that leaves a symbol unprinted refuses the job unless --allow-invalid,
+// thin modules only warn unless --strict.
+bool AcceptFindings(const TPrintCheck& check, const TBatchOptions& options, std::ostream& errors) {
+  bool refused = !options.AllowInvalid && (check.Blocking() || options.Strict);
+  errors << Utf8FromCp1252(FindingsText(check, TPrintCheck::kMaxKept));
+  if (!refused && !check.Empty()) errors << "Es wird trotzdem gedruckt.\n";
+  return !refused;
+}
+
 int LinesIn(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   int lines = 0;
@@ -71,7 +82,7 @@ class TProgressBar {
   ~TProgressBar() {
     if (shown_) out_ << '\n';
   }
-  void Update(int lines, int labels) {
+  void Update(int lines, long long labels) {
     auto now = Clock::now();
     if (lines < total_ && now - last_ < std::chrono::milliseconds(100)) return;
     last_ = now;
@@ -108,13 +119,16 @@ int Resolution(const std::optional<std::string>& dpi, int fallback) {
   return value;
 }
 
-// The label alone, as the preview shows it, at the given resolution.
-void RenderPng(TLabelDocument& document, const std::string& path, int dpi) {
+// The label alone, as the preview shows it, at the given resolution, once
+// its symbols pass the check at that resolution.
+void RenderPng(TLabelDocument& document, const std::string& path, int dpi,
+               const TFindingsGate& gate) {
   double pixelsPerMm = dpi / 25.4;
   int width = RoundHalfEven(StrToFloat(document.Layout.LabelWidth) * pixelsPerMm);
   int height = RoundHalfEven(StrToFloat(document.Layout.LabelHeight) * pixelsPerMm);
   if (width <= 0 || height <= 0 || static_cast<long long>(width) * height > 200'000'000LL)
     throw EUserError(Cp1252FromUtf8("Das Etikett ist für ein Bild zu groß oder leer"));
+  ConfirmFindings(CheckLabel(document, {pixelsPerMm, pixelsPerMm}, 1), gate);
   TBitmap bitmap(width, height, dpi);
   ausgabe_etikett(document, bitmap.Canvas(), 0, 0, {pixelsPerMm, pixelsPerMm});
   if (!bitmap.Image().save(ToQString(path), "PNG"))
@@ -131,6 +145,9 @@ TBatchRunner::TBatchRunner(std::ostream& errors, bool showProgress)
 int TBatchRunner::Run(const TBatchOptions& options) {
   TStderrDialogs dialogs(errors_);
   TOutputGuard outputs;
+  TFindingsGate gate = [&](const TPrintCheck& check) {
+    return AcceptFindings(check, options, errors_);
+  };
   try {
     TLabelDocument document;
     load_label(document, Cp1252FromUtf8(options.LabelFile));
@@ -151,6 +168,7 @@ int TBatchRunner::Run(const TBatchOptions& options) {
 
     if (printer) {
       TLabelPrinting printing(document, *printer, dialogs);
+      printing.SetFindingsGate(gate);
       TStartCell start{Cp1252FromUtf8(options.StartRow), Cp1252FromUtf8(options.StartColumn)};
       if (options.PrintsSeries()) {
         TSeriesOptions series{start, Cp1252FromUtf8(options.FirstLine), Cp1252FromUtf8(options.LastLine),
@@ -158,7 +176,7 @@ int TBatchRunner::Run(const TBatchOptions& options) {
         std::optional<TProgressBar> bar;
         if (showProgress_) {
           bar.emplace(errors_, LinesIn(document.SeriesFileName));
-          series.Progress = [&](int lines, int labels) { bar->Update(lines, labels); };
+          series.Progress = [&](int lines, long long labels) { bar->Update(lines, labels); };
         }
         PrintSeries(printing, series);
       } else if (options.Copies) {
@@ -169,12 +187,15 @@ int TBatchRunner::Run(const TBatchOptions& options) {
     }
     if (!options.PngFile.empty()) {
       outputs.Add(Cp1252FromUtf8(options.PngFile));
-      RenderPng(document, Cp1252FromUtf8(options.PngFile), Resolution(options.Dpi, 300));
+      RenderPng(document, Cp1252FromUtf8(options.PngFile), Resolution(options.Dpi, 300), gate);
     }
     if (!options.SaveFile.empty()) save_label(document, Cp1252FromUtf8(options.SaveFile));
     outputs.Keep();
     return 0;
   } catch (const EUserError& e) {
+    errors_ << Utf8FromCp1252(e.what()) << '\n';
+    return 1;
+  } catch (const EAbort& e) {
     errors_ << Utf8FromCp1252(e.what()) << '\n';
     return 1;
   }
