@@ -16,6 +16,7 @@
 #include "app/AboutText.h"
 #include "app/Artwork.h"
 #include "app/ManualFile.h"
+#include "document/DesignerSettings.h"
 #include "platform/Color.h"
 #include "platform/TextCodec.h"
 
@@ -158,7 +159,7 @@ void TForm1::BuildLanguageBox(QWidget* surface) {
 
 void TForm1::LoadLanguage() {
   texts_.TableStale = true;
-  if (std::optional<TLanguageLines> lines = ReadLanguageFile(LanguageFileName)) {
+  if (std::optional<TLanguageLines> lines = ReadLanguageFile(SettingsPath(LanguageFileName))) {
     for (int k = 0; k < LanguageButtonCount; ++k) LanguageButtons[k]->setChecked((*lines)[k] == "1");
   }
   for (int k = 0; k < LanguageButtonCount; ++k) {
@@ -222,7 +223,7 @@ void TForm1::Ende1Click() { close(); }
 // A language file that cannot be written is not reported; the language is
 // then simply not kept for the next run.
 void TForm1::closeEvent(QCloseEvent* event) {
-  WriteLanguageFile(LanguageFileName, ChosenLanguages());
+  WriteLanguageFile(SettingsPath(LanguageFileName), ChosenLanguages());
   event->accept();
   if (actions_.EndProgram) actions_.EndProgram();
 }

@@ -31,7 +31,7 @@ class TForm1 : public QMainWindow {
     std::function<void()> EndProgram;  // after the window has closed
   };
 
-  // Reads the language file of the working directory and applies its
+  // Reads the language file of the settings folder and applies its
   // language. texts and launcher must outlive the window.
   TForm1(TLanguageTable& texts, IProcessLauncher& launcher, TActions actions, QWidget* parent = nullptr);
 

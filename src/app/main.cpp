@@ -4,7 +4,9 @@
 
 #include "app/Artwork.h"
 #include "app/Program.h"
+#include "app/SettingsTakeOver.h"
 #include "designer/Form2.h"
+#include "document/DesignerSettings.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrinter.h"
@@ -14,6 +16,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName("quorvel");
   QGuiApplication::setDesktopFileName("quorvel");
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(quorvel::ProgramIcon(64))));
+  quorvel::TakeOverSettingsFiles(quorvel::SettingsFolder(), quorvel::EarlierSettingsFolders());
 
   quorvel::TQtProcessLauncher launcher;
   quorvel::TQtDialogs dialogs;

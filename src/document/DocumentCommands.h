@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <functional>
 #include <string>
 
@@ -28,9 +27,8 @@ class TDocumentCommands {
  public:
   TDocumentCommands(TLabelDocument& document, IDialogs& dialogs, IDocumentView& view);
 
-  // Window creation: remembers the working directory as StartDirectory and
-  // reads "drucker.ini" and "data2.ini" from it; a file that cannot be read
-  // is reported and the rest goes on.
+  // Window creation: reads "drucker.ini" and "data2.ini" from the settings
+  // folder; a file that cannot be read is reported and the rest goes on.
   void Start();
 
   // "neu": asks about unsaved changes, then empties the label.
@@ -51,9 +49,6 @@ class TDocumentCommands {
   // The label file dialogs' settings: filter "Etikett|*.lab", extension "lab".
   static TFileDialogOptions LabelFileDialog();
 
-  // Back to StartDirectory after a file dialog, for the settings files found by bare names.
-  void RestoreWorkingDirectory();
-
  private:
   // Runs a command, showing a failure's message; false when it failed.
   bool Run(const std::function<void()>& command);
@@ -65,9 +60,6 @@ class TDocumentCommands {
   TLabelDocument& document_;
   IDialogs& dialogs_;
   IDocumentView& view_;
-  // The start directory as the system names it: a folder name that
-  // Windows-1252 cannot spell must still be found again.
-  QString startDirectory_;
 };
 
 }  // namespace quorvel

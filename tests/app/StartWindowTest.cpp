@@ -14,6 +14,7 @@
 
 #include "WorkingDirectory.h"
 #include "app/Form1.h"
+#include "document/DesignerSettings.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/TextCodec.h"
 
@@ -79,7 +80,7 @@ const TLanguageFileCase kLanguageFileCases[] = {
 TEST_F(StartWindowTest, TheLanguageFileChoosesTheLanguageAndIsWrittenBackOnClosing) {
   for (const TLanguageFileCase& c : kLanguageFileCases) {
     SCOPED_TRACE(c.Name);
-    WriteFile(folder.Path("data1.ini"), c.File);
+    WriteFile(SettingsPath("data1.ini"), c.File);
     texts = TLanguageTable();
     auto window = Open();
     EXPECT_EQ(texts.CurrentLanguage, c.Language);
@@ -87,7 +88,7 @@ TEST_F(StartWindowTest, TheLanguageFileChoosesTheLanguageAndIsWrittenBackOnClosi
     EXPECT_EQ(FromQString(window->Ende1->text()), c.End);
     EXPECT_EQ(FromQString(window->PasswordLabel->text()), c.Password);
     window->close();
-    EXPECT_EQ(ReadFile(folder.Path("data1.ini")), c.WrittenBack);
+    EXPECT_EQ(ReadFile(SettingsPath("data1.ini")), c.WrittenBack);
   }
 }
 
@@ -98,11 +99,11 @@ TEST_F(StartWindowTest, WithoutALanguageFileTheWindowIsGermanAndWritesGerman) {
   EXPECT_EQ(window->Ende1->text(), "Ende");
   EXPECT_EQ(window->PasswordLabel->text(), "Passwort");
   window->close();
-  EXPECT_EQ(ReadFile(folder.Path("data1.ini")), "1\r\n0\r\n0\r\n0\r\n");
+  EXPECT_EQ(ReadFile(SettingsPath("data1.ini")), "1\r\n0\r\n0\r\n0\r\n");
 }
 
 TEST_F(StartWindowTest, TheLanguageBoxCaptionsFollowTheLanguage) {
-  WriteFile(folder.Path("data1.ini"), "0\r\n0\r\n0\r\n1\r\n");
+  WriteFile(SettingsPath("data1.ini"), "0\r\n0\r\n0\r\n1\r\n");
   auto window = Open();
   EXPECT_EQ(FromQString(window->LanguageBox->title()), "Seleccione o seu Idioma:");
   const std::string expected[] = {"alemao", "franc\xEAs", "ingl\xEAs", "portugu\xEAs"};
@@ -184,21 +185,21 @@ TEST_F(StartWindowTest, TheAboutItemShowsTheAboutWindow) {
 }
 
 TEST_F(StartWindowTest, EndeClosesTheWindowWritesTheLanguageAndEndsTheProgram) {
-  WriteFile(folder.Path("data1.ini"), "0\r\n1\r\n0\r\n0\r\n");
+  WriteFile(SettingsPath("data1.ini"), "0\r\n1\r\n0\r\n0\r\n");
   auto window = Open();
   ClickMenuBar(*window, window->Ende1);
   EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(programEnded, 1);
-  EXPECT_EQ(ReadFile(folder.Path("data1.ini")), "0\r\n1\r\n0\r\n0\r\n");
+  EXPECT_EQ(ReadFile(SettingsPath("data1.ini")), "0\r\n1\r\n0\r\n0\r\n");
 }
 
 TEST_F(StartWindowTest, ALanguageFileThatCannotBeWrittenIsIgnored) {
-  std::filesystem::create_directory(folder.Path("data1.ini"));
+  std::filesystem::create_directory(SettingsPath("data1.ini"));
   auto window = Open();
   EXPECT_EQ(texts.CurrentLanguage, lgGerman);
   window->close();
   EXPECT_EQ(programEnded, 1);
-  EXPECT_TRUE(std::filesystem::is_directory(folder.Path("data1.ini")));
+  EXPECT_TRUE(std::filesystem::is_directory(SettingsPath("data1.ini")));
 }
 
 }  // namespace
