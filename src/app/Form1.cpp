@@ -149,12 +149,13 @@ void TForm1::BuildLanguageBox(QWidget* surface) {
   }
   LanguageButtons[0]->setChecked(true);
   for (int k = 0; k < LanguageButtonCount; ++k) {
-    connect(LanguageButtons[k], &QRadioButton::toggled, this, [this, k](bool checked) {
+    QRadioButton* button = LanguageButtons[k];
+    connect(button, &QRadioButton::toggled, this, [this, k](bool checked) {
       if (checked) ChooseLanguage(k + 1);
     });
+    // A click on the chosen language keeps it chosen.
+    connect(button, &QRadioButton::clicked, button, [button] { button->setChecked(true); });
   }
-  // The language file alone decides the language; the box stays hidden.
-  LanguageBox->hide();
 }
 
 void TForm1::LoadLanguage() {
@@ -165,10 +166,11 @@ void TForm1::LoadLanguage() {
   for (int k = 0; k < LanguageButtonCount; ++k) {
     if (LanguageButtons[k]->isChecked()) texts_.CurrentLanguage = k + 1;
   }
-  uebersetze();
+  ShowLanguage();
   LanguageBox->move(408, 250);
   LoginBox->move(408, 80);
   LoginBox->show();
+  LanguageBox->show();
 }
 
 void TForm1::ChooseLanguage(int language) {
@@ -176,7 +178,12 @@ void TForm1::ChooseLanguage(int language) {
     if (k + 1 != language) LanguageButtons[k]->setChecked(false);
   }
   texts_.SetLanguage(language);
+  ShowLanguage();
+}
+
+void TForm1::ShowLanguage() {
   uebersetze();
+  qtTexts_.Apply(texts_.CurrentLanguage);
 }
 
 void TForm1::uebersetze() {
