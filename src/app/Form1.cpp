@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -215,8 +214,7 @@ void TForm1::Entwurf1Click() {
 
 // Whether a viewer opens is not reported, as with the web site.
 void TForm1::Gesamtdoku1Click() {
-  launcher_.OpenDocument(
-      FromQString(FindManual(QDir::currentPath(), QCoreApplication::applicationDirPath(), QUORVEL_DOC_FROM_BIN)));
+  launcher_.OpenDocument(FromQString(FindManual(QCoreApplication::applicationDirPath(), QUORVEL_DOC_FROM_BIN)));
 }
 
 void TForm1::TalvernimInternet1Click() { launcher_.OpenDocument(DistributorWebAddress()); }
