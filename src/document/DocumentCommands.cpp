@@ -51,17 +51,26 @@ void TDocumentCommands::New() {
 void TDocumentCommands::Open() {
   Run([&] {
     AskToSaveChanges();
-    std::optional<std::string> path = dialogs_.OpenFileName(LabelFileDialog());
-    if (!path) return;
-    view_.ReturnToFullSize();
-    try {
-      load_label(document_, *path);
-    } catch (const EUserError&) {
-      view_.DocumentReplaced();  // show what was read before the failure
-      throw;
-    }
-    view_.DocumentReplaced();
+    if (std::optional<std::string> path = dialogs_.OpenFileName(LabelFileDialog())) Load(*path);
   });
+}
+
+void TDocumentCommands::OpenFile(const std::string& path) {
+  Run([&] {
+    AskToSaveChanges();
+    Load(path);
+  });
+}
+
+void TDocumentCommands::Load(const std::string& path) {
+  view_.ReturnToFullSize();
+  try {
+    load_label(document_, path);
+  } catch (const EUserError&) {
+    view_.DocumentReplaced();  // show what was read before the failure
+    throw;
+  }
+  view_.DocumentReplaced();
 }
 
 void TDocumentCommands::Save() { Run([&] { SaveToKnownFileOrAsk(); }); }

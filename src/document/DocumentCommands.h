@@ -35,6 +35,9 @@ class TDocumentCommands {
   void New();
   // "öffnen": asks about unsaved changes, then reads the file the user picks.
   void Open();
+  // "öffnen" of a file named beforehand, as when the desktop opens a label
+  // with the program.
+  void OpenFile(const std::string& path);
   // Toolbar save: to the saved file, else to the loaded file, else to a file
   // the user names.
   void Save();
@@ -53,6 +56,7 @@ class TDocumentCommands {
   // Runs a command, showing a failure's message; false when it failed.
   bool Run(const std::function<void()>& command);
   void AskToSaveChanges();
+  void Load(const std::string& path);
   void SaveToKnownFileOrAsk();
   void SaveToNamedFile(const std::string& path);
   void Store(const std::string& path);
