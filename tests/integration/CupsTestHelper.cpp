@@ -44,30 +44,30 @@ int Printable(const std::string& queue) {
   return 0;
 }
 
-void WriteLabel(const std::string& path) {
-  using namespace quorvel;
-  TLabelDocument document;
-  document.Layout = {"60", "30", "120", "60", "2", "2", "0", "0", "0", "0"};
-  TLabelObject& code = document.Append(std::make_unique<TLabelObject>(TObjectKind::okBarcode));
-  code.Left = 80, code.Top = 20, code.Width = 440, code.Height = 240;
-  code.Barcode().SetTypBarCode(TTypBarCode::bcCode128);
-  code.Barcode().SetBarCode("X");
-  code.Variable = 1;
-  save_label(document, path);
-}
+// The one barcode of a label, in design units (0.1 mm); variable 0: fixed value.
+struct TLabelCode {
+  quorvel::TTypBarCode Type;
+  const char* Value;
+  int Left, Top, Width, Height;
+  int Variable;
+};
 
-// The designer's PDF417 (2 columns) of 50 x 24 mm at (5, 3) mm on the same labels.
+// The Code 128 takes the series' first value. The designer's PDF417 (2
+// columns) of 50 x 24 mm at (5, 3) mm holds a fixed value.
+constexpr TLabelCode kSeriesCode{quorvel::TTypBarCode::bcCode128, "X", 80, 20, 440, 240, 1};
 constexpr const char* kPdf417Value = "Quorvel PDF417 / CUPS 4711";
+constexpr TLabelCode kPdf417Code{quorvel::TTypBarCode::bcPDF417, kPdf417Value, 50, 30, 500, 240, 0};
 constexpr double kPdf417Left = 5, kPdf417Top = 3;
 
-void WritePdf417Label(const std::string& path) {
+void WriteLabel(const std::string& path, const TLabelCode& label) {
   using namespace quorvel;
   TLabelDocument document;
   document.Layout = {"60", "30", "120", "60", "2", "2", "0", "0", "0", "0"};
   TLabelObject& code = document.Append(std::make_unique<TLabelObject>(TObjectKind::okBarcode));
-  code.Left = 50, code.Top = 30, code.Width = 500, code.Height = 240;
-  code.Barcode().SetTypBarCode(TTypBarCode::bcPDF417);
-  code.Barcode().SetBarCode(kPdf417Value);
+  code.Left = label.Left, code.Top = label.Top, code.Width = label.Width, code.Height = label.Height;
+  code.Barcode().SetTypBarCode(label.Type);
+  code.Barcode().SetBarCode(label.Value);
+  code.Variable = label.Variable;
   save_label(document, path);
 }
 
@@ -173,7 +173,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   if (command == "printable") return Printable(argument);
   if (command == "label" || command == "label-pdf417") {
-    (command == "label" ? WriteLabel : WritePdf417Label)(argument);
+    WriteLabel(argument, command == "label" ? kSeriesCode : kPdf417Code);
     return 0;
   }
   if ((command != "decode" && command != "decode-pdf417" && command != "measure") || argc != 4) return Usage();
