@@ -22,8 +22,9 @@ memory_limit_kib=$((100 * 1024))
 # --- start-up probe, run inside xvfb-run by measure_startup ---------------
 if [[ ${1:-} == --startup-probe ]]; then
   binary=$2
+  config=$(mktemp -d)  # the user's settings are neither read nor taken over
   start=$(date +%s%N)
-  "$binary" >/dev/null 2>&1 &
+  XDG_CONFIG_HOME=$config "$binary" >/dev/null 2>&1 &
   pid=$!
   until xwininfo -root -tree 2>/dev/null | grep -q 'Quorvel'; do
     kill -0 "$pid" 2>/dev/null || { echo "quorvel exited before showing a window" >&2; exit 1; }
@@ -32,6 +33,7 @@ if [[ ${1:-} == --startup-probe ]]; then
   echo $(( ($(date +%s%N) - start) / 1000000 ))
   kill "$pid"
   wait "$pid" 2>/dev/null || true
+  rm -rf "$config"
   exit 0
 fi
 
