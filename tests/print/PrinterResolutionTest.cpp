@@ -64,7 +64,7 @@ const std::vector<TLinearCase>& LinearCases() {
 // by more than the two characters added at a time.
 std::string QrTextOfSize(int modules) {
   TLabelObject qr(TObjectKind::okQrCode);
-  std::string text;
+  std::string text = "Q";
   for (int i = 0; qr.QrSymbolOf(text).Matrix.Rows() < modules; ++i) {
     text += static_cast<char>('A' + i * 11 % 26);
     text += static_cast<char>('a' + i * 5 % 26);
