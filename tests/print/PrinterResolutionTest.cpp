@@ -6,8 +6,6 @@
 #include <QProcess>
 #include <cmath>
 
-#include "barcode/BarCodeEncoder.h"
-#include "barcode/CheckDigits.h"
 #include "barcode/Ean.h"
 #include "document/LabelDocument.h"
 #include "platform/PdfPrinter.h"
@@ -56,6 +54,7 @@ const std::vector<TLinearCase>& LinearCases() {
       {bcCode39Full, "Lot-4711", "Lot-4711", Formats("Code39", true)},
       {bc25Interleaved, "12345678", "12345678", Formats("ITF")},
       {bcCodabar, "B40156D", "B401564D", Formats("Codabar", false, true)},
+      {bcPDF417, "Lieferung 4711 / Palette 3", "Lieferung 4711 / Palette 3", Formats("PDF417")},
   };
   return cases;
 }
@@ -153,7 +152,12 @@ TEST(PrinterResolutionTest, EverySymbologyAndQrSizeDecodesWithTwoPixelsPerModule
     };
     std::vector<TPlaced> placed;
     for (const TLinearCase& c : LinearCases()) {
-      int modules = static_cast<int>(EncodeBarCode(c.Type, CompleteCheckDigit(c.Type, c.Value), {}).Symbol.Modules.size());
+      TLabelObject sized(TObjectKind::okBarcode);
+      TEan& scratch = sized.Barcode();
+      scratch.SetTypBarCode(c.Type);
+      scratch.SetBarCode(c.Value);
+      int modules = c.Type == bcPDF417 ? scratch.PDF417MinWidth()
+                                       : static_cast<int>(scratch.EncodeBarCode(scratch.BarCode()).Modules.size());
       TLabelObject& o = page.Add(TObjectKind::okBarcode, page.UnitsFor(2.5 * modules), 150);
       o.Barcode().SetTypBarCode(c.Type);
       o.Barcode().SetBarCode(c.Value);
