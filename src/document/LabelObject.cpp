@@ -248,8 +248,8 @@ void TLabelObject::DrawQrText(std::string text) {
   element_->Invalidate();
 }
 
-TQrSymbol TLabelObject::QrSymbolOf(const std::string& text) const {
-  return EncodeQrSymbol(QrDataForText(text), QrEncoder().Options());
+TQrSymbol TLabelObject::QrFitOf(const std::string& text) const {
+  return FitQrSymbol(QrDataForText(text), QrEncoder().Options());
 }
 
 void TLabelObject::LoadPictureFile() {

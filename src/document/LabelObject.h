@@ -101,10 +101,10 @@ class TLabelObject {
   // The same for another text, such as a series value; QrText stays.
   void DrawQrText(std::string text);
 
-  // The symbol a text gives in this QR Code object, encoded as the object
-  // encodes it (characters beyond ISO-8859-1 as UTF-8 after ECI 26) and
-  // drawn nowhere.
-  TQrSymbol QrSymbolOf(const std::string& text) const;
+  // Whether a text fits this QR Code object and in which version, as the
+  // object encodes it (characters beyond ISO-8859-1 as UTF-8 after ECI 26);
+  // nothing is built or drawn.
+  TQrSymbol QrFitOf(const std::string& text) const;
 
  private:
   void UpdateVerticalText(double zoom);

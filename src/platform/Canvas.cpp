@@ -4,8 +4,10 @@
 #include <QImage>
 #include <QPaintEngine>
 #include <QPolygon>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/Rounding.h"
@@ -63,16 +65,21 @@ bool IsRasterDevice(const QPainter& painter) {
   return painter.paintEngine() && painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
 }
 
-// Applies the pen's raster operation for the lifetime of the object.
+// Applies the pen's raster operation for the lifetime of the object; the
+// usual copy changes nothing.
 class TPenModeScope {
  public:
-  TPenModeScope(QPainter& painter, TPenMode mode) : painter_(painter) {
-    if (mode != TPenMode::pmCopy && IsRasterDevice(painter)) painter.setCompositionMode(ToCompositionMode(mode));
+  TPenModeScope(QPainter& painter, TPenMode mode)
+      : painter_(painter), active_(mode != TPenMode::pmCopy && IsRasterDevice(painter)) {
+    if (active_) painter.setCompositionMode(ToCompositionMode(mode));
   }
-  ~TPenModeScope() { painter_.setCompositionMode(QPainter::CompositionMode_SourceOver); }
+  ~TPenModeScope() {
+    if (active_) painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  }
 
  private:
   QPainter& painter_;
+  bool active_;
 };
 
 // First pixel of a pen band of the given width centred on a 1-pixel line.
@@ -87,6 +94,52 @@ int PenPixels(const TPen& pen) {
 
 }  // namespace
 
+// A text shaped in one font at the surface's resolution, kept laid out so
+// that drawing it shapes nothing again.
+struct TShapedText {
+  double Advance = 0;
+  std::unique_ptr<QTextLayout> Layout;
+};
+
+// The texts a canvas has shaped, by font and text, and the fonts' heights.
+// Bounded, so that a long series of distinct texts keeps flat memory.
+class TTextCache {
+ public:
+  const TShapedText& Shaped(const QFont& font, const std::string& text, QPaintDevice* device) {
+    std::string key = font.key().toStdString() + '\n' + text;
+    auto found = texts_.find(key);
+    if (found != texts_.end()) return found->second;
+    if (texts_.size() >= kMaxTexts) texts_.clear();
+    return texts_.emplace(std::move(key), Shape(font, text, device)).first->second;
+  }
+
+  // Ascent plus descent.
+  double Height(const QFont& font, QPaintDevice* device) {
+    QString key = font.key();
+    auto found = heights_.find(key);
+    if (found != heights_.end()) return found->second;
+    QFontMetricsF metrics(font, device);
+    return heights_.emplace(key, metrics.ascent() + metrics.descent()).first->second;
+  }
+
+ private:
+  static constexpr std::size_t kMaxTexts = 256;
+
+  static TShapedText Shape(const QFont& font, const std::string& text, QPaintDevice* device) {
+    TShapedText shaped;
+    shaped.Layout = std::make_unique<QTextLayout>(ToQString(text), font, device);
+    shaped.Layout->setCacheEnabled(true);
+    shaped.Layout->beginLayout();
+    QTextLine line = shaped.Layout->createLine();
+    shaped.Layout->endLayout();
+    shaped.Advance = line.isValid() ? line.horizontalAdvance() : 0.0;
+    return shaped;
+  }
+
+  std::unordered_map<std::string, TShapedText> texts_;
+  std::unordered_map<QString, double> heights_;
+};
+
 TTurnedFontScope::TTurnedFontScope(TCanvas& canvas, const TLogFont& font)
     : canvas_(canvas), previous_(canvas.turnedFont_) {
   canvas_.turnedFont_ = font;
@@ -95,9 +148,17 @@ TTurnedFontScope::TTurnedFontScope(TCanvas& canvas, const TLogFont& font)
 TTurnedFontScope::~TTurnedFontScope() { canvas_.turnedFont_ = previous_; }
 
 TCanvas::TCanvas(QPainter& painter, int pixelsPerInch, bool isPrinter)
-    : painter_(&painter), pixelsPerInch_(pixelsPerInch), isPrinter_(isPrinter) {}
+    : painter_(&painter), pixelsPerInch_(pixelsPerInch), isPrinter_(isPrinter), texts_(std::make_unique<TTextCache>()) {}
 
-TCanvas::TCanvas(int pixelsPerInch, bool isPrinter) : pixelsPerInch_(pixelsPerInch), isPrinter_(isPrinter) {}
+TCanvas::TCanvas(int pixelsPerInch, bool isPrinter)
+    : pixelsPerInch_(pixelsPerInch), isPrinter_(isPrinter), texts_(std::make_unique<TTextCache>()) {}
+
+TCanvas::~TCanvas() = default;
+
+void TCanvas::SetPixelsPerInch(int pixelsPerInch) {
+  pixelsPerInch_ = pixelsPerInch;
+  texts_ = std::make_unique<TTextCache>();
+}
 
 int TCanvas::PixelsForPoints(double points) const { return RoundHalfEven(points * pixelsPerInch_ / 72.0); }
 
@@ -137,7 +198,11 @@ QFont TCanvas::CurrentQFont() {
   return font;
 }
 
-QFontMetricsF TCanvas::Metrics(const QFont& font) { return QFontMetricsF(font, Painter().device()); }
+const TShapedText& TCanvas::Shaped(const std::string& text) {
+  return texts_->Shaped(CurrentQFont(), text, Painter().device());
+}
+
+int TCanvas::FontHeight() { return static_cast<int>(std::ceil(texts_->Height(CurrentQFont(), Painter().device()))); }
 
 void TCanvas::ApplyPen(QPainter& painter) {
   if (Pen.Style == TPenStyle::psClear) {
@@ -149,22 +214,36 @@ void TCanvas::ApplyPen(QPainter& painter) {
 }
 
 void TCanvas::ApplyBrush(QPainter& painter) {
-  painter.setBrush(QBrush(ToQColor(Brush.Color), ToQtBrushStyle(Brush.Style)));
+  QBrush brush(ToQColor(Brush.Color), ToQtBrushStyle(Brush.Style));
+  if (painter.brush() != brush) painter.setBrush(brush);
   // Hatches paint only their lines; the gaps keep what lies beneath.
-  painter.setBackgroundMode(Qt::TransparentMode);
+  if (painter.backgroundMode() != Qt::TransparentMode) painter.setBackgroundMode(Qt::TransparentMode);
+}
+
+void TCanvas::UseFill(QPainter& painter, const QBrush& brush) {
+  if (painter.pen().style() != Qt::NoPen) painter.setPen(Qt::NoPen);
+  if (painter.brush() != brush) painter.setBrush(brush);
 }
 
 void TCanvas::FillSolid(const QRect& rect, TColor color) {
   QPainter& painter = Painter();
+  UseFill(painter, QBrush(ToQColor(color)));
   TPenModeScope mode(painter, Pen.Mode);
-  painter.fillRect(rect, ToQColor(color));
+  painter.drawRect(rect);
 }
 
-void TCanvas::FillRect(const TRect& rect) {
-  if (Brush.Style == TBrushStyle::bsClear || rect.Width() <= 0 || rect.Height() <= 0) return;
+void TCanvas::FillRect(const TRect& rect) { FillRects({&rect, 1}); }
+
+// The state is set once; each rectangle is still a path of its own, since
+// rasterisers without anti-aliasing (poppler's) widen a path of many
+// rectangles by a pixel on their right and lower edges.
+void TCanvas::FillRects(std::span<const TRect> rects) {
+  if (Brush.Style == TBrushStyle::bsClear) return;
   QPainter& painter = Painter();
   ApplyBrush(painter);
-  painter.fillRect(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), painter.brush());
+  if (painter.pen().style() != Qt::NoPen) painter.setPen(Qt::NoPen);
+  for (const TRect& r : rects)
+    if (r.Width() > 0 && r.Height() > 0) painter.drawRect(QRect(r.Left, r.Top, r.Width(), r.Height()));
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
@@ -237,31 +316,31 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
 void TCanvas::TextOut(int x, int y, const std::string& text) {
   if (text.empty()) return;
   QPainter& painter = Painter();
-  QFont font = CurrentQFont();
-  QFontMetricsF metrics = Metrics(font);
-  QString qtext = ToQString(text);
+  const TShapedText& shaped = Shaped(text);
   double angle = turnedFont_ ? turnedFont_->Escapement / 10.0 : 0.0;
-  painter.save();
-  painter.translate(x, y);
-  painter.rotate(-angle);
-  if (backgroundMode_ == TBackgroundMode::bmOpaque && Brush.Style != TBrushStyle::bsClear) {
-    QRectF cell(0, 0, std::ceil(metrics.horizontalAdvance(qtext)), std::ceil(metrics.ascent() + metrics.descent()));
-    painter.fillRect(cell, ToQColor(Brush.Color));
+  // Only a turned text needs a transformation, and with it the painter's
+  // state saved around it.
+  bool turned = angle != 0;
+  if (turned) {
+    painter.save();
+    painter.translate(x, y);
+    painter.rotate(-angle);
   }
-  painter.setFont(font);
-  painter.setPen(ToQColor(Font.Color));
-  painter.drawText(QPointF(0, metrics.ascent()), qtext);
-  painter.restore();
+  QPointF origin = turned ? QPointF(0, 0) : QPointF(x, y);
+  if (backgroundMode_ == TBackgroundMode::bmOpaque && Brush.Style != TBrushStyle::bsClear) {
+    UseFill(painter, QBrush(ToQColor(Brush.Color)));
+    painter.drawRect(QRectF(origin, QSizeF(std::ceil(shaped.Advance), FontHeight())));
+  }
+  QPen ink(ToQColor(Font.Color));
+  if (painter.pen() != ink) painter.setPen(ink);
+  shaped.Layout->draw(&painter, origin);
+  if (turned) painter.restore();
 }
 
-int TCanvas::TextWidth(const std::string& text) {
-  return static_cast<int>(std::ceil(Metrics(CurrentQFont()).horizontalAdvance(ToQString(text))));
-}
+int TCanvas::TextWidth(const std::string& text) { return static_cast<int>(std::ceil(Shaped(text).Advance)); }
 
-int TCanvas::TextHeight(const std::string& text) {
-  QFontMetricsF metrics = Metrics(CurrentQFont());
-  return static_cast<int>(std::ceil(metrics.ascent() + metrics.descent()));
-}
+// Every text of a font has the font's height.
+int TCanvas::TextHeight(const std::string&) { return FontHeight(); }
 
 void TCanvas::StretchDraw(const TRect& rect, const QImage& picture) {
   if (rect.Width() <= 0 || rect.Height() <= 0 || picture.isNull()) return;
@@ -295,12 +374,12 @@ void TCanvas::DrawModules(const TRect& rect, const QImage& modules) {
     CopyStretched(rect, modules);
 }
 
-// One rectangle per run of dark modules in a row, all in one fill.
+// One rectangle per run of dark modules in a row, with the state set once.
 void TCanvas::FillModuleRuns(const TRect& rect, const QImage& modules) {
   int columns = modules.width(), rows = modules.height();
   auto x = [&](int column) { return rect.Left + static_cast<int>(static_cast<long long>(rect.Width()) * column / columns); };
   auto y = [&](int row) { return rect.Top + static_cast<int>(static_cast<long long>(rect.Height()) * row / rows); };
-  std::vector<QRect> runs;
+  std::vector<TRect> runs;
   for (int row = 0; row < rows; ++row) {
     for (int column = 0; column < columns;) {
       if (modules.pixelIndex(column, row) != 0) {
@@ -309,16 +388,14 @@ void TCanvas::FillModuleRuns(const TRect& rect, const QImage& modules) {
       }
       int end = column;
       while (end < columns && modules.pixelIndex(end, row) == 0) ++end;
-      runs.emplace_back(x(column), y(row), x(end) - x(column), y(row + 1) - y(row));
+      runs.push_back({x(column), y(row), x(end), y(row + 1)});
       column = end;
     }
   }
-  QPainter& painter = Painter();
-  painter.save();
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor::fromRgb(modules.color(0)));
-  painter.drawRects(runs.data(), static_cast<int>(runs.size()));
-  painter.restore();
+  TBrush brush = Brush;
+  Brush = {FromQColor(QColor::fromRgb(modules.color(0))), TBrushStyle::bsSolid};
+  FillRects(runs);
+  Brush = brush;
 }
 
 }  // namespace quorvel

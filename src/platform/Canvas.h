@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPainter>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -41,6 +42,8 @@ struct TBrush {
 };
 
 class TCanvas;
+class TTextCache;
+struct TShapedText;
 
 // Selects a turned font on a canvas for one scope; the previous font comes
 // back when the scope ends.
@@ -58,11 +61,14 @@ class TTurnedFontScope {
 
 // A drawing surface: the screen, a bitmap, a printer or PDF page.
 // Coordinates are integer device pixels, x to the right and y downward.
-// Pen, Brush and Font are plain state, applied by every operation.
+// Pen, Brush and Font are plain state, applied by every operation; the
+// painter underneath is told only what changes, so a page does not record
+// the same state again and again. Texts are shaped once per text and font
+// and drawn from their glyphs after that.
 class TCanvas {
  public:
   TCanvas(QPainter& painter, int pixelsPerInch, bool isPrinter = false);
-  virtual ~TCanvas() = default;
+  virtual ~TCanvas();
   TCanvas(const TCanvas&) = delete;
   TCanvas& operator=(const TCanvas&) = delete;
 
@@ -78,6 +84,8 @@ class TCanvas {
 
   // Fills with the brush, no outline.
   void FillRect(const TRect& rect);
+  // The same for many rectangles at once, such as the bars of one symbol.
+  void FillRects(std::span<const TRect> rects);
   // Outline with the pen, interior with the brush.
   void Rectangle(int x1, int y1, int x2, int y2);
   void MoveTo(int x, int y);
@@ -112,15 +120,19 @@ class TCanvas {
   // The painter to draw with; a bitmap canvas begins its painter lazily.
   virtual QPainter& Painter() { return *painter_; }
   explicit TCanvas(int pixelsPerInch, bool isPrinter);
-  void SetPixelsPerInch(int pixelsPerInch) { pixelsPerInch_ = pixelsPerInch; }
+  // Also forgets the texts shaped at the old resolution.
+  void SetPixelsPerInch(int pixelsPerInch);
 
  private:
   friend class TTurnedFontScope;
 
   QFont CurrentQFont();
-  QFontMetricsF Metrics(const QFont& font);
+  const TShapedText& Shaped(const std::string& text);
+  int FontHeight();
   void ApplyPen(QPainter& painter);
   void ApplyBrush(QPainter& painter);
+  // Solid fills: no pen, the brush of that colour, each only if not set.
+  void UseFill(QPainter& painter, const QBrush& brush);
   void FillSolid(const QRect& rect, TColor color);
   void FillModuleRuns(const TRect& rect, const QImage& modules);
   void DrawOutline(int x1, int y1, int x2, int y2);
@@ -131,6 +143,7 @@ class TCanvas {
   TBackgroundMode backgroundMode_ = TBackgroundMode::bmOpaque;
   TPoint penPosition_;
   std::optional<TLogFont> turnedFont_;
+  std::unique_ptr<TTextCache> texts_;
 };
 
 }  // namespace quorvel

@@ -12,6 +12,7 @@
 #include "platform/Rounding.h"
 #include "platform/TextCodec.h"
 #include "qrcode/Barcode2D_QRCode.h"
+#include "qrcode/QrTables.h"
 
 namespace quorvel {
 namespace {
@@ -119,7 +120,7 @@ bool CheckBarcode(const TLabelObject& o, const std::string& value, TScale scale,
 }
 
 bool CheckQrCode(const TLabelObject& o, const std::string& text, TScale scale, TPrintFinding& finding) {
-  TQrSymbol symbol = o.QrSymbolOf(text);
+  TQrSymbol symbol = o.QrFitOf(text);
   if (symbol.Result == -1) {
     finding.Kind = TFindingKind::fkTextTooLong;
     finding.Reason = Words("Der Text ist für einen QR-Code zu lang (") + std::to_string(text.size()) + " Zeichen)";
@@ -130,7 +131,7 @@ bool CheckQrCode(const TLabelObject& o, const std::string& text, TScale scale, T
     finding.Reason = "Der Text kann nicht als QR-Code geschrieben werden";
     return false;
   }
-  int modules = symbol.Matrix.Rows();
+  int modules = QrSymbolSize(symbol.State.Version);
   TPixelSize size = PixelSize(o, scale);
   if (CheckModules(modules, std::min(size.Width, size.Height), finding)) return true;
   int pixels = kMinModulePixels * modules;

@@ -17,14 +17,10 @@ namespace {
 
 bool FileExists(const std::string& path) { return QFileInfo(ToQString(path)).isFile(); }
 
-void ApplyValue(TLabelObject& object, const std::string& value, double zoom) {
+void ApplyValue(TLabelObject& object, const std::string& value) {
   switch (object.Kind()) {
     case TObjectKind::okText:
-      object.Text = value;
-      object.UpdateElement(zoom);
-      break;
     case TObjectKind::okVerticalText:
-      // The design surface keeps its rotated picture; the print uses the text.
       object.Text = value;
       break;
     case TObjectKind::okBarcode:
@@ -65,8 +61,18 @@ void ApplySeriesValues(TLabelDocument& document, const std::vector<std::string>&
   for (std::size_t k = 1; k <= values.size(); ++k)
     for (int slot = 1; slot <= document.ObjectCount(); ++slot) {
       TLabelObject& object = document.Object(slot);
-      if (!object.Deleted && object.Variable == static_cast<int>(k)) ApplyValue(object, values[k - 1], document.Zoom);
+      if (!object.Deleted && object.Variable == static_cast<int>(k)) ApplyValue(object, values[k - 1]);
     }
+}
+
+void ShowSeriesValues(TLabelDocument& document) {
+  for (int slot = 1; slot <= document.ObjectCount(); ++slot) {
+    TLabelObject& o = document.Object(slot);
+    if (o.Deleted || o.Variable <= 0) continue;
+    // The design surface keeps a vertical text's turned picture; the print uses the text.
+    if (o.Kind() == TObjectKind::okText) o.UpdateElement(document.Zoom);
+    if (o.Kind() == TObjectKind::okQrCode) o.DrawQrText(o.QrEncoder().Barcode());
+  }
 }
 
 TSeriesRange ReadSeriesRange(const TLabelDocument& document, const TSeriesOptions& options) {
@@ -80,32 +86,28 @@ TSeriesRange ReadSeriesRange(const TLabelDocument& document, const TSeriesOption
 
 namespace {
 
-// While a series prints, its QR Codes draw into no picture: the page takes
-// each symbol from its modules. Afterwards each shows its last value again.
-class TQrPicturesPaused {
+// While a series prints, the design surface waits: QR Codes draw into no
+// picture (the page takes each symbol from its modules) and texts keep
+// their element. When the run ends, they show the last values.
+class TSurfaceWaits {
  public:
-  explicit TQrPicturesPaused(TLabelDocument& document) : document_(document) {
-    ForEachQrCode([](TLabelObject& o) { o.QrEncoder().SetImage(nullptr); });
+  explicit TSurfaceWaits(TLabelDocument& document) : document_(document) {
+    for (int slot = 1; slot <= document_.ObjectCount(); ++slot) {
+      TLabelObject& o = document_.Object(slot);
+      if (!o.Deleted && o.Variable > 0 && o.Kind() == TObjectKind::okQrCode) o.QrEncoder().SetImage(nullptr);
+    }
   }
-  ~TQrPicturesPaused() {
+  ~TSurfaceWaits() {
     try {
-      ForEachQrCode([](TLabelObject& o) { o.DrawQrText(o.QrEncoder().Barcode()); });
+      ShowSeriesValues(document_);
     } catch (...) {
       // The print's own outcome matters more than the design surface.
     }
   }
-  TQrPicturesPaused(const TQrPicturesPaused&) = delete;
-  TQrPicturesPaused& operator=(const TQrPicturesPaused&) = delete;
+  TSurfaceWaits(const TSurfaceWaits&) = delete;
+  TSurfaceWaits& operator=(const TSurfaceWaits&) = delete;
 
  private:
-  template <class F>
-  void ForEachQrCode(F action) {
-    for (int slot = 1; slot <= document_.ObjectCount(); ++slot) {
-      TLabelObject& o = document_.Object(slot);
-      if (!o.Deleted && o.Kind() == TObjectKind::okQrCode) action(o);
-    }
-  }
-
   TLabelDocument& document_;
 };
 
@@ -124,7 +126,7 @@ TPrintOutcome PrintSeries(TLabelPrinting& printing, const TSeriesOptions& option
     printing.Confirm(CheckSeries(document, printing.Scale(), range, firstPass.Lines()));
   }
   TSeriesFileReader reader(path);
-  TQrPicturesPaused paused(document);
+  TSurfaceWaits surface(document);
   TPrintOutcome outcome;
   printing.BeginJob();
   printing.InJob([&] {

@@ -31,7 +31,13 @@ TSeriesRange ReadSeriesRange(const TLabelDocument& document, const TSeriesOption
 // Gives value k of a line to every object whose Variable is k: texts,
 // vertical texts and barcode values take the value, a picture is read from
 // the file it names (or cleared when there is none), a QR Code encodes it.
+// Texts and QR Codes show their value on the design surface only after
+// ShowSeriesValues, so that a run does not redraw the surface per line.
 void ApplySeriesValues(TLabelDocument& document, const std::vector<std::string>& values);
+
+// The design surface shows the values a series left: the elements of texts
+// and QR Codes fed by a series value draw them again.
+void ShowSeriesValues(TLabelDocument& document);
 
 // "Start Drucken" of a series: every line of the document's series file in
 // the line range fills the label and prints its copies on the sheet, cell

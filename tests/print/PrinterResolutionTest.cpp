@@ -14,6 +14,7 @@
 #include "print/LabelPrinting.h"
 #include "print/PrintCheck.h"
 #include "qrcode/QrEncoder.h"
+#include "qrcode/QrTables.h"
 #include "support/Decoder.h"
 #include "support/TempDir.h"
 
@@ -64,7 +65,7 @@ const std::vector<TLinearCase>& LinearCases() {
 std::string QrTextOfSize(int modules) {
   TLabelObject qr(TObjectKind::okQrCode);
   std::string text = "Q";
-  for (int i = 0; qr.QrSymbolOf(text).Matrix.Rows() < modules; ++i) {
+  for (int i = 0; QrSymbolSize(qr.QrFitOf(text).State.Version) < modules; ++i) {
     text += static_cast<char>('A' + i * 11 % 26);
     text += static_cast<char>('a' + i * 5 % 26);
   }
