@@ -6,26 +6,28 @@
 
 namespace quorvel {
 
-// What one run of quorvel-batch is asked to do. Numbers stay texts until
-// they are used, so they are refused with the number parser's message.
+// What one run of quorvel-batch is asked to do. Numbers are checked
+// against their ranges when the command line is read. File names are as
+// given (UTF-8 bytes); those the document keeps (label, series, saved label)
+// must be expressible in Windows-1252.
 struct TBatchOptions {
   std::string LabelFile;
   std::string PdfFile;
   std::string PrinterName;
   std::string PngFile;
   std::string SaveFile;
-  std::optional<std::string> Dpi;
-  std::optional<std::string> Copies;
-  std::string StartRow = "1";
-  std::string StartColumn = "1";
+  std::optional<int> Dpi;
+  std::optional<int> Copies;
+  int StartRow = 1;
+  int StartColumn = 1;
   std::optional<std::string> SeriesFile;
   bool SeriesFromLabel = false;
-  std::string FirstLine = "1";
-  std::string LastLine = "9999";
-  std::string EachCount = "1";
-  std::optional<std::string> QuantityColumn;
-  std::optional<std::string> SheetWidth;
-  std::optional<std::string> SheetHeight;
+  int FirstLine = 1;
+  int LastLine = 9999;
+  int EachCount = 1;
+  std::optional<int> QuantityColumn;
+  std::optional<int> SheetWidth;
+  std::optional<int> SheetHeight;
   std::optional<bool> Landscape;
   bool Help = false;
 
@@ -47,6 +49,6 @@ class EUsageError : public std::exception {
 TBatchOptions ParseBatchArguments(const std::vector<std::string>& arguments);
 
 // The text of --help, UTF-8.
-const char* BatchUsage();
+const std::string& BatchUsage();
 
 }  // namespace quorvel

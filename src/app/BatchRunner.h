@@ -14,8 +14,11 @@ class IPrinter;
 // prints (once, N copies or a series) to a PDF file or a system printer,
 // renders the PNG and saves, through the same document, renderer and series
 // code as the designer. Messages go to `errors` in UTF-8. Returns the exit
-// status: 0 success, 1 bad input or a failed print; on 1 no output file is
-// left behind.
+// status: 0 success, 1 bad input, a failed print or any other failure
+// (memory too), 2 an output that would overwrite an input, 128 + the signal
+// when a stop signal ended the run. Outputs are written safely and replace
+// their files only when the whole run succeeded: otherwise every file at an
+// output path stays as it was, and no temporary file is left.
 class TBatchRunner {
  public:
   // How a named system printer is opened; tests may replace it.
@@ -23,13 +26,19 @@ class TBatchRunner {
 
   TBatchRunner(std::ostream& errors, bool showProgress);
   void SetSystemPrinterFactory(TPrinterFactory factory) { systemPrinter_ = std::move(factory); }
+  // Asked between labels whether a stop signal came (its number, or 0).
+  void SetStopSignal(std::function<int()> stopSignal) { stopSignal_ = std::move(stopSignal); }
 
   int Run(const TBatchOptions& options);
 
  private:
   class TStderrDialogs;
 
+  int RunOutputs(const TBatchOptions& options);
+  void ThrowIfStopped() const;
+
   TPrinterFactory systemPrinter_;
+  std::function<int()> stopSignal_ = [] { return 0; };
   std::ostream& errors_;
   bool showProgress_;
 };

@@ -17,15 +17,20 @@ auto SheetFields(Document& d) {
                     &l.ColumnGap,  &d.SeriesFileName, &l.TopMargin, &l.LeftMargin, &d.QuantityColumn};
 }
 
-// The file's lines; line n of a file with fewer lines reads as empty text.
+// The first lines of the file, which are all that settings use; line n of
+// a file with fewer lines reads as empty text.
 class TSettingsLines {
  public:
-  explicit TSettingsLines(const std::string& path) : text_(ReadTextFile(path)), lines_(SplitLines(text_)) {}
-  std::string Line(std::size_t n) const { return n <= lines_.size() ? std::string(lines_[n - 1]) : std::string(); }
+  explicit TSettingsLines(const std::string& path) {
+    TTextLineReader reader(path, kLabelFileLimits);
+    std::string line;
+    while (lines_.size() < kLinesUsed && reader.NextLine(line)) lines_.push_back(line);
+  }
+  std::string Line(std::size_t n) const { return n <= lines_.size() ? lines_[n - 1] : std::string(); }
 
  private:
-  std::string text_;
-  std::vector<std::string_view> lines_;
+  static constexpr std::size_t kLinesUsed = 12;
+  std::vector<std::string> lines_;
 };
 
 }  // namespace

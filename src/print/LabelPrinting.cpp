@@ -16,14 +16,18 @@ TLabelPrinting::TLabelPrinting(TLabelDocument& document, IPrinter& printer, IDia
 
 namespace {
 
+// Beyond 5000 mm a PDF page cannot go; 0 would divide by nothing.
+constexpr int kMaxSheetMm = 5000;
+
 int ReadSize(std::string& field, int fallback, const char* message, IDialogs& dialogs) {
   try {
-    return StrToInt(field);
+    int size = StrToInt(field);
+    if (size >= 1 && size <= kMaxSheetMm) return size;
   } catch (const EConvertError&) {
-    dialogs.ShowMessage(Cp1252FromUtf8(message));
-    field = std::to_string(fallback);
-    return fallback;
   }
+  dialogs.ShowMessage(Cp1252FromUtf8(message));
+  field = std::to_string(fallback);
+  return fallback;
 }
 
 }  // namespace
@@ -41,8 +45,8 @@ void TLabelPrinting::setze_aufloesung() {
   printer_.ShowPrintDialog();
   auto [width, height] = ReadPrintableSize(document_.Layout, dialogs_);
   printer_.SetOrientation(document_.Landscape ? TPrinterOrientation::poLandscape : TPrinterOrientation::poPortrait);
-  double pageWidth = printer_.PageWidth();
-  double pageHeight = printer_.PageHeight();
+  double pageWidth = pageWidth_ = printer_.PageWidth();
+  double pageHeight = pageHeight_ = printer_.PageHeight();
   // The user enters the printable size in portrait terms.
   if (document_.Landscape)
     scale_ = {pageWidth / height, pageHeight / width};
@@ -103,10 +107,24 @@ void TLabelPrinting::CheckStartCell() const {
                    FloatToStr(run_.Rows) + " Zeilen und " + FloatToStr(run_.Columns) + " Spalten");
 }
 
+void TLabelPrinting::CheckSheetCount(long long labels) const {
+  long long cells = static_cast<long long>(run_.Rows) * static_cast<long long>(run_.Columns);
+  long long before = static_cast<long long>(run_.PrintRow * run_.Columns + run_.PrintColumn);
+  long long sheets = (before + labels + cells - 1) / cells;
+  if (sheets <= kMaxSheets) return;
+  throw EUserError(Cp1252FromUtf8("Der Druck bräuchte ") + std::to_string(sheets) +
+                   Cp1252FromUtf8(" Blätter; ein Druck hat höchstens ") + std::to_string(kMaxSheets) +
+                   Cp1252FromUtf8(" Blätter"));
+}
+
 void TLabelPrinting::PrintCopies(const std::string& count, const TStartCell& start) {
   BeginRun(start);
   // Read before the job begins, so a typing error never wastes a sheet.
   int copies = StrToInt(count);
+  if (copies > kMaxCopies)
+    throw EUserError(Cp1252FromUtf8("Höchstens ") + std::to_string(kMaxCopies) +
+                     Cp1252FromUtf8(" Exemplare auf einmal, nicht ") + std::to_string(copies));
+  CheckSheetCount(copies);
   setze_aufloesung();
   BeginJob();
   InJob([&] {
@@ -114,14 +132,22 @@ void TLabelPrinting::PrintCopies(const std::string& count, const TStartCell& sta
   });
 }
 
+// A label wholly off the printable area would draw nothing there; skipping
+// it keeps a grid far larger than the sheet from filling the page's memory.
+bool TLabelPrinting::CellOnPage(double x, double y) const {
+  return x * scale_.X < pageWidth_ && y * scale_.Y < pageHeight_ && (x + run_.LabelWidth) * scale_.X > 0 &&
+         (y + run_.LabelHeight) * scale_.Y > 0;
+}
+
 void TLabelPrinting::drucke_serie() {
+  if (beforeEachLabel_) beforeEachLabel_();
   if (run_.NewPagePending) {
     printer_.NewPage();
     run_.NewPagePending = false;
   }
   double x = (run_.LabelWidth + run_.ColumnGap) * run_.PrintColumn + run_.LeftMargin;
   double y = (run_.LabelHeight + run_.RowGap) * run_.PrintRow + run_.TopMargin;
-  ausgabe_etikett(document_, printer_.Canvas(), x, y, scale_);
+  if (CellOnPage(x, y)) ausgabe_etikett(document_, printer_.Canvas(), x, y, scale_);
   bool lastColumn = run_.PrintColumn == run_.Columns - 1;
   if (lastColumn && run_.PrintRow == run_.Rows - 1) {
     run_.PrintRow = 0;

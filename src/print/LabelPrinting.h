@@ -13,9 +13,15 @@ class IPrinter;
 class TLabelDocument;
 struct TSheetLayout;
 
+// Upper bounds of one run, checked before its first sheet, so that a typing
+// error cannot fill a disk or keep a printer busy for days.
+inline constexpr int kMaxCopies = 100'000;       // copies of one label
+inline constexpr int kMaxLineCopies = 10'000;   // copies of one series line
+inline constexpr int kMaxSheets = 50'000;        // sheets of one run
+
 // The printable width and height in portrait millimetres, as the set-up
-// reads them: a size that is not a whole number is reported, replaced in
-// the field by 195 or 288, and used so.
+// reads them: a size that is not a whole number from 1 to 5000 is reported,
+// replaced in the field by 195 or 288, and used so.
 struct TPrintableSize {
   int Width;
   int Height;
@@ -59,6 +65,14 @@ class TLabelPrinting {
   // sheet without end.
   void BeginRun(const TStartCell& start);
 
+  // Refuses (EUserError) a run of `labels` copies from the run's cell that
+  // would need more than kMaxSheets sheets. Call after BeginRun.
+  void CheckSheetCount(long long labels) const;
+
+  // Called before every copy is placed; may throw to stop the run between
+  // labels (the job then ends as after any error).
+  void SetBeforeEachLabel(std::function<void()> hook) { beforeEachLabel_ = std::move(hook); }
+
   // Ends any open job and begins a new one.
   void BeginJob();
   // Runs the body inside the open job; ends the job also when the body throws.
@@ -71,12 +85,16 @@ class TLabelPrinting {
 
  private:
   void CheckStartCell() const;
+  bool CellOnPage(double x, double y) const;
 
   TLabelDocument& document_;
   IPrinter& printer_;
   IDialogs& dialogs_;
   TPrintRun run_;
   TScale scale_;
+  double pageWidth_ = 0;
+  double pageHeight_ = 0;
+  std::function<void()> beforeEachLabel_;
 };
 
 }  // namespace quorvel

@@ -1,6 +1,7 @@
 #include "print/SeriesPrint.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 #include "barcode/Ean.h"
 #include "document/LabelDocument.h"
@@ -59,6 +60,30 @@ void ApplyValue(TLabelObject& object, const std::string& value, double zoom) {
   }
 }
 
+// What a series run will print, counted before its first sheet.
+struct TSeriesCount {
+  int Lines = 0;
+  long long Labels = 0;
+};
+
+TSeriesCount CountSeries(const std::string& path, int firstLine, int lastLine, int quantityColumn, int eachCount) {
+  TSeriesFileReader reader(path);
+  TSeriesCount count;
+  std::string line;
+  while (reader.NextLine(line)) {
+    ++count.Lines;
+    if (count.Lines < firstLine || count.Lines > lastLine) continue;
+    int copies = SeriesCopies(SplitSeriesLine(line), quantityColumn, eachCount);
+    if (copies > kMaxLineCopies)
+      throw EUserError("Die Seriendatei " + path + Cp1252FromUtf8(" verlangt in Zeile ") +
+                       std::to_string(count.Lines) + ", Spalte " + std::to_string(quantityColumn) + " " +
+                       std::to_string(copies) + Cp1252FromUtf8(" Exemplare; höchstens ") +
+                       std::to_string(kMaxLineCopies) + Cp1252FromUtf8(" sind möglich"));
+    count.Labels += std::max(copies, 0);
+  }
+  return count;
+}
+
 int OptionalInt(const std::string& text) {
   try {
     return StrToInt(text);
@@ -89,19 +114,24 @@ int SeriesCopies(const std::vector<std::string>& values, int quantityColumn, int
 void PrintSeries(TLabelPrinting& printing, const TSeriesOptions& options) {
   TLabelDocument& document = printing.Document();
   const std::string& path = document.SeriesFileName;
-  if (!FileExists(path)) throw EUserError("Die Datei " + path + " existiert nicht !");
+  if (!QFileInfo::exists(ToQString(path))) throw EUserError("Die Datei " + path + " existiert nicht !");
   int quantityColumn = document.QuantityColumn.empty() ? 0 : OptionalInt(document.QuantityColumn);
   printing.BeginRun(options.Start);
   // Every field is read before the job begins, so a typing error never wastes a sheet.
   int firstLine = StrToInt(options.FirstLine);
   int lastLine = StrToInt(options.LastLine);
   int eachCount = StrToInt(options.EachCount);
+  if (eachCount > kMaxLineCopies)
+    throw EUserError(Cp1252FromUtf8("Höchstens ") + std::to_string(kMaxLineCopies) +
+                     Cp1252FromUtf8(" Exemplare je Zeile, nicht ") + std::to_string(eachCount));
+  TSeriesCount count = CountSeries(path, firstLine, lastLine, quantityColumn, eachCount);
+  printing.CheckSheetCount(count.Labels);
   printing.setze_aufloesung();
   TSeriesFileReader reader(path);
   printing.BeginJob();
   printing.InJob([&] {
     std::string line;
-    int labels = 0;
+    long long labels = 0;
     for (int lineNumber = 1; reader.NextLine(line); ++lineNumber) {
       if (lineNumber >= firstLine && lineNumber <= lastLine) {
         try {
@@ -113,7 +143,7 @@ void PrintSeries(TLabelPrinting& printing, const TSeriesOptions& options) {
           throw EUserError(std::string(e.what()) + " (Zeile " + std::to_string(lineNumber) + " der Seriendatei)");
         }
       }
-      if (options.Progress) options.Progress(lineNumber, labels);
+      if (options.Progress) options.Progress({lineNumber, count.Lines, labels});
     }
   });
 }
