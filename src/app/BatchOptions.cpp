@@ -69,6 +69,12 @@ const std::map<std::string, TSetter>& ValueOptions() {
        [](TBatchOptions& o, const std::string& v) { o.SheetWidth = Number("--sheet-width", v, 1, kMaxSheetMm); }},
       {"--sheet-height",
        [](TBatchOptions& o, const std::string& v) { o.SheetHeight = Number("--sheet-height", v, 1, kMaxSheetMm); }},
+      {"--job-sheets",
+       [](TBatchOptions& o, const std::string& v) { o.JobSheets = Number("--job-sheets", v, 1, kMaxSheets); }},
+      {"--report", [](TBatchOptions& o, const std::string& v) { o.ReportFile = v; }},
+      {"--from-sheet",
+       [](TBatchOptions& o, const std::string& v) { o.FromSheet = Number("--from-sheet", v, 1, kMaxSheets); }},
+      {"--to-sheet", [](TBatchOptions& o, const std::string& v) { o.ToSheet = Number("--to-sheet", v, 1, kMaxSheets); }},
   };
   return options;
 }
@@ -83,6 +89,11 @@ void CheckCombination(const TBatchOptions& o) {
     throw EUsageError("Zum Drucken fehlt --pdf oder --printer");
   if (!o.Prints() && o.PngFile.empty() && o.SaveFile.empty() && !o.PrintsSeries())
     throw EUsageError("Nichts zu tun: --pdf, --printer, --png oder --save angeben");
+  if (o.PrintsJobs() && o.PrinterName.empty()) throw EUsageError("--job-sheets, --wait und --report verlangen --printer");
+  if ((o.FromSheet || o.ToSheet) && !o.Prints()) throw EUsageError("--from-sheet und --to-sheet verlangen einen Druck");
+  if (o.FromSheet && o.ToSheet && *o.FromSheet > *o.ToSheet)
+    throw EUsageError("--from-sheet " + std::to_string(*o.FromSheet) + " liegt hinter --to-sheet " +
+                      std::to_string(*o.ToSheet));
   if (o.FirstLine > o.LastLine)
     throw EUsageError("--from " + std::to_string(o.FirstLine) + " liegt hinter --to " + std::to_string(o.LastLine));
 }
@@ -97,6 +108,8 @@ TBatchOptions ParseBatchArguments(const std::vector<std::string>& arguments) {
       options.Help = true;
     } else if (argument == "--series-from-label") {
       options.SeriesFromLabel = true;
+    } else if (argument == "--wait") {
+      options.Wait = true;
     } else if (argument == "--landscape" || argument == "--portrait") {
       options.Landscape = argument == "--landscape";
     } else if (auto setter = ValueOptions().find(argument); setter != ValueOptions().end()) {
@@ -138,6 +151,13 @@ Was gedruckt wird (Vorgabe: einmal in der Ecke, wie "Drucken"):
                                    std::to_string(kMaxLineCopies) + R"()
   --quantity-column Q      Spalte der Serie mit der Anzahl je Zeile (höchstens )" +
                                    std::to_string(kMaxLineCopies) + R"( je Zeile)
+
+Produktion über CUPS (mit --printer; NAME ist ein Drucker, eine Klasse oder NAME@SERVER):
+  --job-sheets N           je N Blätter ein eigener Druckauftrag "Quorvel ETIKETT Bogen a–b"
+  --wait                   warten, bis jeder Auftrag fertig ist; 1, wenn einer angehalten,
+                           abgebrochen oder verworfen wurde (mit seinen Blättern und Zeilen)
+  --report DATEI.json      je Auftrag Nummer, Drucker, Blätter, Zeilen, Exemplare und Zustand
+  --from-sheet K --to-sheet L   nur die Blätter K bis L des Laufs, jedes Etikett an seinem Platz
 
 Blatt (sonst aus der Etikettdatei):
   --sheet-width MM --sheet-height MM   bedruckbarer Bereich im Hochformat, 1 bis )" +

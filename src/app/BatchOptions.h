@@ -29,10 +29,19 @@ struct TBatchOptions {
   std::optional<int> SheetWidth;
   std::optional<int> SheetHeight;
   std::optional<bool> Landscape;
+  // Production runs through the print server (--printer only).
+  std::optional<int> JobSheets;
+  bool Wait = false;
+  std::string ReportFile;
+  // Sheets of the run that are printed, from 1.
+  std::optional<int> FromSheet;
+  std::optional<int> ToSheet;
   bool Help = false;
 
   bool Prints() const { return !PdfFile.empty() || !PrinterName.empty(); }
   bool PrintsSeries() const { return SeriesFile.has_value() || SeriesFromLabel; }
+  // Whether the run goes to the print server as jobs of its own.
+  bool PrintsJobs() const { return JobSheets || Wait || !ReportFile.empty(); }
 };
 
 // A command line that cannot be understood; what() says why.

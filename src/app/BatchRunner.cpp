@@ -1,6 +1,9 @@
 #include "app/BatchRunner.h"
 
+#include <QTemporaryDir>
 #include <algorithm>
+#include <climits>
+#include <thread>
 #include <chrono>
 #include <cstdio>
 
@@ -11,6 +14,7 @@
 #include "platform/Errors.h"
 #include "platform/NumberParsing.h"
 #include "platform/PdfPrinter.h"
+#include "platform/PrintQueue.h"
 #include "platform/QtPrinter.h"
 #include "platform/ReadableFile.h"
 #include "platform/Rounding.h"
@@ -102,6 +106,16 @@ void CheckOutputsSpareInputs(const TLabelDocument& document, const TBatchOptions
 
 int Resolution(const std::optional<int>& dpi, int fallback) { return dpi.value_or(fallback); }
 
+long long LastSheet(const TBatchOptions& options) { return options.ToSheet ? *options.ToSheet : LLONG_MAX; }
+
+TSeriesOptions SeriesOptions(const TBatchOptions& options) {
+  return {{std::to_string(options.StartRow), std::to_string(options.StartColumn)},
+          std::to_string(options.FirstLine),
+          std::to_string(options.LastLine),
+          std::to_string(options.EachCount),
+          {}};
+}
+
 // The label alone, as the preview shows it, at the given resolution, into
 // the file (not yet committed).
 void RenderPng(TLabelDocument& document, TSafeFile& file, int dpi) {
@@ -125,32 +139,130 @@ void LoadLabel(TLabelDocument& document, const std::string& path) {
 
 TBatchRunner::TBatchRunner(std::ostream& errors, bool showProgress)
     : systemPrinter_([] { return std::make_unique<TQtPrinter>(nullptr, false); }),
+      queue_(std::make_unique<TCupsPrintQueue>()),
       errors_(errors),
       showProgress_(showProgress) {}
+
+TBatchRunner::~TBatchRunner() = default;
+
+void TBatchRunner::SetPrintQueue(std::unique_ptr<IPrintQueue> queue) { queue_ = std::move(queue); }
 
 void TBatchRunner::ThrowIfStopped() const {
   if (int signal = stopSignal_()) throw TStopped{signal};
 }
 
 int TBatchRunner::Run(const TBatchOptions& options) {
+  jobs_.clear();
+  std::string failure;
+  int status = RunGuarded(options, failure);
+  if (!failure.empty()) errors_ << failure << '\n';
+  if (!options.ReportFile.empty()) status = WriteReport(options, failure, status);
+  return status;
+}
+
+int TBatchRunner::RunGuarded(const TBatchOptions& options, std::string& failure) {
   try {
     return RunOutputs(options);
   } catch (const TStopped& stopped) {
-    errors_ << "Abgebrochen durch Signal " << stopped.Signal << "; keine Ausgabe geschrieben\n";
+    failure = "Abgebrochen durch Signal " + std::to_string(stopped.Signal) + "; keine Ausgabe geschrieben";
     return 128 + stopped.Signal;
   } catch (const TOverwritesInput& refusal) {
-    errors_ << refusal.Message << "\n";
+    failure = refusal.Message;
     return 2;
   } catch (const EUserError& e) {
-    errors_ << Utf8FromCp1252(e.what()) << '\n';
+    failure = Utf8FromCp1252(e.what());
   } catch (const std::bad_alloc&) {
-    errors_ << "Nicht genug Arbeitsspeicher; keine Ausgabe geschrieben\n";
+    failure = "Nicht genug Arbeitsspeicher; keine Ausgabe geschrieben";
   } catch (const std::exception& e) {
-    errors_ << "Interner Fehler: " << e.what() << "; keine Ausgabe geschrieben\n";
+    failure = std::string("Interner Fehler: ") + e.what() + "; keine Ausgabe geschrieben";
   } catch (...) {
-    errors_ << "Unbekannter interner Fehler; keine Ausgabe geschrieben\n";
+    failure = "Unbekannter interner Fehler; keine Ausgabe geschrieben";
   }
   return 1;
+}
+
+int TBatchRunner::WriteReport(const TBatchOptions& options, const std::string& failure, int status) {
+  try {
+    WriteFileSafely(options.ReportFile, JobReportJson(options.LabelFile, jobs_, failure));
+    return status;
+  } catch (const EUserError& e) {
+    errors_ << Utf8FromCp1252(e.what()) << '\n';
+    return status == 0 ? 1 : status;
+  }
+}
+
+void TBatchRunner::Print(TLabelPrinting& printing, const TBatchOptions& options) {
+  printing.SetBeforeEachLabel([this] { ThrowIfStopped(); });
+  printing.SetSheetRange(options.FromSheet.value_or(1), LastSheet(options));
+  TStartCell start{std::to_string(options.StartRow), std::to_string(options.StartColumn)};
+  if (options.PrintsSeries()) {
+    TSeriesOptions series = SeriesOptions(options);
+    std::optional<TProgressBar> bar;
+    if (showProgress_) {
+      bar.emplace(errors_);
+      series.Progress = [&](const TSeriesProgress& progress) { bar->Update(progress); };
+    }
+    PrintSeries(printing, series);
+  } else if (options.Copies) {
+    printing.PrintCopies(std::to_string(*options.Copies), start);
+  } else {
+    printing.PrintLabel();
+  }
+}
+
+void TBatchRunner::RunJobs(TLabelDocument& document, const TBatchOptions& options, IDialogs& dialogs) {
+  TPrintableSize size = ReadPrintableSize(document.Layout, dialogs);
+  QTemporaryDir folder;
+  if (!folder.isValid()) throw EUserError(Cp1252FromUtf8("Kein Platz für die Druckaufträge im temporären Ordner"));
+  auto pdfPrinter = [&](const std::string& path) {
+    return TPdfPrinter(path, size.Width, size.Height, Resolution(options.Dpi, 600));
+  };
+  // The plan: what each sheet of the whole run holds, read as printing reads it.
+  TPdfPrinter planner = pdfPrinter(folder.filePath("plan.pdf").toStdString());
+  TLabelPrinting planning(document, planner, dialogs);
+  TStartCell start{std::to_string(options.StartRow), std::to_string(options.StartColumn)};
+  std::vector<TSheetContents> sheets = options.PrintsSeries() ? PlanSeries(planning, SeriesOptions(options))
+                                       : planning.PlanCopies(std::to_string(options.Copies.value_or(1)), start);
+  long long last = std::min<long long>(LastSheet(options), static_cast<long long>(sheets.size()));
+  long long first = options.FromSheet.value_or(1);
+  if (first > last)
+    throw EUserError(Cp1252FromUtf8("Der Druck hat nur ") + std::to_string(sheets.size()) +
+                     Cp1252FromUtf8(" Blätter; --from-sheet ") + std::to_string(first) + Cp1252FromUtf8(" liegt dahinter"));
+  std::vector<TPrintedJob> jobs =
+      SplitIntoJobs(sheets, first, last, options.JobSheets.value_or(kMaxSheets), options.PrinterName);
+  for (TPrintedJob& job : jobs) {
+    std::string path = folder.filePath(QString("job-%1.pdf").arg(job.FirstSheet)).toStdString();
+    {
+      TPdfPrinter pdf = pdfPrinter(path);
+      TLabelPrinting printing(document, pdf, dialogs);
+      TBatchOptions part = options;
+      part.FromSheet = static_cast<int>(job.FirstSheet);
+      part.ToSheet = static_cast<int>(job.LastSheet);
+      Print(printing, part);
+    }
+    job.Id = queue_->Submit(options.PrinterName, JobTitle(options.LabelFile, job), path);
+    jobs_.push_back(job);
+    ThrowIfStopped();
+  }
+  if (options.Wait) WaitForJobs();
+}
+
+void TBatchRunner::WaitForJobs() {
+  for (;;) {
+    bool open = false;
+    for (TPrintedJob& job : jobs_) {
+      if (job.State && IsFinal(*job.State)) continue;
+      job.State = queue_->State(job.Printer, job.Id);
+      open = open || !IsFinal(*job.State);
+    }
+    if (!open) break;
+    ThrowIfStopped();
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  }
+  std::string failed;
+  for (const TPrintedJob& job : jobs_)
+    if (!Succeeded(*job.State)) failed += "\n  " + DescribeJob(job);
+  if (!failed.empty()) throw EUserError(Cp1252FromUtf8("Nicht gedruckt wurden:" + failed));
 }
 
 int TBatchRunner::RunOutputs(const TBatchOptions& options) {
@@ -160,6 +272,10 @@ int TBatchRunner::RunOutputs(const TBatchOptions& options) {
   ApplyOverrides(document, options);
   CheckOutputsSpareInputs(document, options);
   ThrowIfStopped();
+  if (options.PrintsJobs()) {
+    RunJobs(document, options, dialogs);
+    return 0;
+  }
 
   std::unique_ptr<IPrinter> printer;
   TPdfPrinter* pdf = nullptr;
@@ -178,22 +294,7 @@ int TBatchRunner::RunOutputs(const TBatchOptions& options) {
 
   if (printer) {
     TLabelPrinting printing(document, *printer, dialogs);
-    printing.SetBeforeEachLabel([this] { ThrowIfStopped(); });
-    TStartCell start{std::to_string(options.StartRow), std::to_string(options.StartColumn)};
-    if (options.PrintsSeries()) {
-      TSeriesOptions series{start, std::to_string(options.FirstLine), std::to_string(options.LastLine),
-                            std::to_string(options.EachCount), {}};
-      std::optional<TProgressBar> bar;
-      if (showProgress_) {
-        bar.emplace(errors_);
-        series.Progress = [&](const TSeriesProgress& progress) { bar->Update(progress); };
-      }
-      PrintSeries(printing, series);
-    } else if (options.Copies) {
-      printing.PrintCopies(std::to_string(*options.Copies), start);
-    } else {
-      printing.PrintLabel();
-    }
+    Print(printing, options);
   }
   std::optional<TSafeFile> png;
   if (!options.PngFile.empty()) {

@@ -5,10 +5,15 @@
 #include <ostream>
 
 #include "app/BatchOptions.h"
+#include "app/ProductionRun.h"
 
 namespace quorvel {
 
+class IDialogs;
 class IPrinter;
+class IPrintQueue;
+class TLabelDocument;
+class TLabelPrinting;
 
 // Runs one batch request: loads the label file, applies the overrides,
 // prints (once, N copies or a series) to a PDF file or a system printer,
@@ -25,7 +30,10 @@ class TBatchRunner {
   using TPrinterFactory = std::function<std::unique_ptr<IPrinter>()>;
 
   TBatchRunner(std::ostream& errors, bool showProgress);
+  ~TBatchRunner();
   void SetSystemPrinterFactory(TPrinterFactory factory) { systemPrinter_ = std::move(factory); }
+  // The print server that takes the jobs of --job-sheets; tests may replace it.
+  void SetPrintQueue(std::unique_ptr<IPrintQueue> queue);
   // Asked between labels whether a stop signal came (its number, or 0).
   void SetStopSignal(std::function<int()> stopSignal) { stopSignal_ = std::move(stopSignal); }
 
@@ -34,10 +42,20 @@ class TBatchRunner {
  private:
   class TStderrDialogs;
 
+  // Runs and returns the status, or the message that ended the run.
+  int RunGuarded(const TBatchOptions& options, std::string& failure);
   int RunOutputs(const TBatchOptions& options);
+  // Prints the whole run (or its sheet range) through the printing given.
+  void Print(TLabelPrinting& printing, const TBatchOptions& options);
+  // --job-sheets: the run as jobs of the print server, each a PDF of its sheets.
+  void RunJobs(TLabelDocument& document, const TBatchOptions& options, IDialogs& dialogs);
+  void WaitForJobs();
+  int WriteReport(const TBatchOptions& options, const std::string& failure, int status);
   void ThrowIfStopped() const;
 
   TPrinterFactory systemPrinter_;
+  std::unique_ptr<IPrintQueue> queue_;
+  std::vector<TPrintedJob> jobs_;
   std::function<int()> stopSignal_ = [] { return 0; };
   std::ostream& errors_;
   bool showProgress_;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <climits>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "print/LabelRenderer.h"
 #include "print/PrintRun.h"
@@ -34,6 +36,14 @@ struct TStartCell {
   std::string Column = "1";
 };
 
+// What one sheet of a run holds: the series lines on it (0 for copies of the
+// label) and the number of labels.
+struct TSheetContents {
+  int FirstLine = 0;
+  int LastLine = 0;
+  long long Labels = 0;
+};
+
 // The print actions of one label document on one printer. Every action
 // sets the printer up first and ends a job that an earlier action left
 // open. An action that fails after its job began still ends the job, so
@@ -52,6 +62,21 @@ class TLabelPrinting {
 
   // "Start Drucken" of the current label: `count` copies from the start cell.
   void PrintCopies(const std::string& count, const TStartCell& start);
+  // The sheets PrintCopies fills, read and checked as it reads them.
+  std::vector<TSheetContents> PlanCopies(const std::string& count, const TStartCell& start);
+
+  // The sheets printed, from 1. The others are laid out alike but not
+  // printed, so that a part of a run puts every label where the whole run
+  // does. All sheets unless set.
+  void SetSheetRange(long long first, long long last);
+  // The sheet that the copy `ahead` copies after the next one goes on.
+  long long SheetOfCopy(long long ahead) const;
+  // Whether any sheet from `first` to `last` is printed.
+  bool PrintsAnyOf(long long first, long long last) const { return first <= lastSheet_ && last >= firstSheet_; }
+  bool PastLastSheet() const { return SheetOfCopy(0) > lastSheet_; }
+  // Adds `copies` copies from the copy `ahead` after the next one to the
+  // plan of sheets, as of series line `line` (0 for none).
+  void Plan(long long ahead, long long copies, int line, std::vector<TSheetContents>& sheets) const;
 
   // Prints one copy at the run's cell and advances it; after the last cell
   // of a sheet the next copy begins a new page.
@@ -86,6 +111,8 @@ class TLabelPrinting {
  private:
   void CheckStartCell() const;
   bool CellOnPage(double x, double y) const;
+  long long CellsPerSheet() const;
+  long long NextCell() const;
 
   TLabelDocument& document_;
   IPrinter& printer_;
@@ -94,6 +121,8 @@ class TLabelPrinting {
   TScale scale_;
   double pageWidth_ = 0;
   double pageHeight_ = 0;
+  long long firstSheet_ = 1;
+  long long lastSheet_ = LLONG_MAX;
   std::function<void()> beforeEachLabel_;
 };
 

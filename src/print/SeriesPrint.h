@@ -48,4 +48,8 @@ int SeriesCopies(const std::vector<std::string>& values, int quantityColumn, int
 // copies placed are printed, and names the line.
 void PrintSeries(TLabelPrinting& printing, const TSeriesOptions& options);
 
+// The sheets PrintSeries fills, with the lines and labels on each; the
+// fields and the file are read and checked as PrintSeries reads them.
+std::vector<TSheetContents> PlanSeries(TLabelPrinting& printing, const TSeriesOptions& options);
+
 }  // namespace quorvel
