@@ -114,7 +114,6 @@ void TPrintCommands::ChooseSeriesFile() {
     options.Filter = "Seriendatei|*.csv";
     options.FileName = lastSeriesChoice_;
     if (std::optional<std::string> chosen = dialogs_.OpenFileName(options)) lastSeriesChoice_ = *chosen;
-    form_.Commands().RestoreWorkingDirectory();
     // The field takes the dialog's name also after a cancel: its last choice.
     form_.Document().SeriesFileName = lastSeriesChoice_;
   });
@@ -128,7 +127,7 @@ void TPrintCommands::ShowSeriesFile() {
     for (const std::string& editor : PlainTextEditors()) {
       QString program = QStandardPaths::findExecutable(ToQString(editor));
       if (program.isEmpty()) continue;
-      started = launcher_->StartProgram(FromQString(program), {file}, document.StartDirectory);
+      started = launcher_->StartProgram(FromQString(program), {file}, {});
       break;
     }
     if (!started) started = launcher_->OpenDocument(file);

@@ -1,7 +1,5 @@
 #include "document/DocumentCommands.h"
 
-#include <QDir>
-
 #include "document/DesignerSettings.h"
 #include "document/LabelDocument.h"
 #include "document/LabelFile.h"
@@ -38,10 +36,8 @@ bool TDocumentCommands::Run(const std::function<void()>& command) {
 }
 
 void TDocumentCommands::Start() {
-  startDirectory_ = QDir::currentPath();
-  document_.StartDirectory = FromQString(startDirectory_);
-  Run([&] { ReadPrinterSettings(document_); });
-  Run([&] { ReadSheetSettings(document_); });
+  Run([&] { ReadPrinterSettings(document_, SettingsPath(kPrinterSettingsFile)); });
+  Run([&] { ReadSheetSettings(document_, SettingsPath(kSheetSettingsFile)); });
 }
 
 void TDocumentCommands::New() {
@@ -55,18 +51,26 @@ void TDocumentCommands::New() {
 void TDocumentCommands::Open() {
   Run([&] {
     AskToSaveChanges();
-    std::optional<std::string> path = dialogs_.OpenFileName(LabelFileDialog());
-    RestoreWorkingDirectory();
-    if (!path) return;
-    view_.ReturnToFullSize();
-    try {
-      load_label(document_, *path);
-    } catch (const EUserError&) {
-      view_.DocumentReplaced();  // show what was read before the failure
-      throw;
-    }
-    view_.DocumentReplaced();
+    if (std::optional<std::string> path = dialogs_.OpenFileName(LabelFileDialog())) Load(*path);
   });
+}
+
+void TDocumentCommands::OpenFile(const std::string& path) {
+  Run([&] {
+    AskToSaveChanges();
+    Load(path);
+  });
+}
+
+void TDocumentCommands::Load(const std::string& path) {
+  view_.ReturnToFullSize();
+  try {
+    load_label(document_, path);
+  } catch (const EUserError&) {
+    view_.DocumentReplaced();  // show what was read before the failure
+    throw;
+  }
+  view_.DocumentReplaced();
 }
 
 void TDocumentCommands::Save() { Run([&] { SaveToKnownFileOrAsk(); }); }
@@ -74,7 +78,6 @@ void TDocumentCommands::Save() { Run([&] { SaveToKnownFileOrAsk(); }); }
 void TDocumentCommands::SaveAs() {
   Run([&] {
     std::optional<std::string> path = dialogs_.SaveFileName(LabelFileDialog());
-    RestoreWorkingDirectory();
     if (path && !path->empty()) SaveToNamedFile(*path);
   });
 }
@@ -82,12 +85,12 @@ void TDocumentCommands::SaveAs() {
 bool TDocumentCommands::Close() {
   return Run([&] {
     AskToSaveChanges();
-    WriteSheetSettings(document_);
+    WriteSheetSettings(document_, SettingsPath(kSheetSettingsFile));
   });
 }
 
 void TDocumentCommands::SavePrinter() {
-  Run([&] { WritePrinterSettings(document_); });
+  Run([&] { WritePrinterSettings(document_, SettingsPath(kPrinterSettingsFile)); });
 }
 
 // A failed save throws, so that the command asking does not go on to
@@ -103,7 +106,6 @@ void TDocumentCommands::SaveToKnownFileOrAsk() {
   if (document_.HasSavedFile) return Store(document_.SavedFileName);
   if (document_.HasLoadedFile) return Store(document_.LoadedFileName);
   std::optional<std::string> path = dialogs_.SaveFileName(LabelFileDialog());
-  RestoreWorkingDirectory();
   if (path && !path->empty()) SaveToNamedFile(*path);
 }
 
@@ -115,12 +117,6 @@ void TDocumentCommands::SaveToNamedFile(const std::string& path) {
 void TDocumentCommands::Store(const std::string& path) {
   view_.ReturnToFullSize();
   save_label(document_, path);
-}
-
-// Settings files are found by bare names in the start directory, and label
-// files may name pictures relative to it, whatever a file dialog did.
-void TDocumentCommands::RestoreWorkingDirectory() {
-  if (!startDirectory_.isEmpty()) QDir::setCurrent(startDirectory_);
 }
 
 }  // namespace quorvel
