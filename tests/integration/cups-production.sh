@@ -32,7 +32,7 @@ cleanup() {
     kill "$cupsd_pid" 2>/dev/null
     wait "$cupsd_pid" 2>/dev/null
   fi
-  [ -z "${CUPS_TEST_KEEP_WORK:-}" ] && rm -rf "$work"
+  rm -rf "$work"
 }
 trap cleanup EXIT
 
@@ -76,7 +76,7 @@ labels() {
   local pdf page
   for pdf in "$1"/*.pdf; do
     pdftoppm -r 254 -png "$pdf" "$pdf-page" 2>/dev/null || return 1
-    for page in "$pdf"-page*.png; do "$helper" decode "$page" 254 || return 1; done
+    for page in "$pdf"-page*.png; do "$helper" decode-cells "$page" 254 || return 1; done
   done | sort
 }
 run() {
@@ -125,4 +125,4 @@ sleep 0.5
 again=$(labels "$work/again") || fail "could not decode the reprint"
 [ "$again" = "$(sed -n '17,24p' "$work/series.csv" | tr -d '\r')" ] || fail "the reprint holds [$(echo $again)]"
 echo "5 jobs of 2 sheets through the class; job $third cancelled and named; its sheets printed again alone"
-for queue in QuorvelTestPDF1 QuorvelTestPDF2; do lpadmin -x "$queue"; done
+for queue in "$class" QuorvelTestPDF1 QuorvelTestPDF2; do lpadmin -x "$queue"; done
