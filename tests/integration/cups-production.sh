@@ -10,31 +10,10 @@ set -uo pipefail
 
 batch=$1
 helper=$2
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() { echo "FAILED: $*" >&2; exit 1; }
-
-[ "$(id -u)" -eq 0 ] || skip "starting cupsd needs root"
-for program in /usr/sbin/cupsd lpadmin lpstat cancel cupsenable cupsdisable pdftoppm; do
-  command -v "$program" >/dev/null 2>&1 || skip "$program is missing (install cups, printer-driver-cups-pdf and poppler-utils)"
-done
-ppd=lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
-[ -e /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd ] || skip "printer-driver-cups-pdf is missing"
-if lpstat -r >/dev/null 2>&1 && lpstat -r | grep -q "is running"; then
-  skip "a CUPS server is running already; this test only uses one it starts itself"
-fi
-
-work=$(mktemp -d)
-cupsd_pid=
+source "$(dirname "$0")/cups-server.sh"
+cups_server cancel cupsenable cupsdisable cupsaccept pdftoppm
 batch_pid=
-cleanup() {
-  [ -n "$batch_pid" ] && kill "$batch_pid" 2>/dev/null
-  if [ -n "$cupsd_pid" ]; then
-    kill "$cupsd_pid" 2>/dev/null
-    wait "$cupsd_pid" 2>/dev/null
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+on_exit='[ -n "$batch_pid" ] && kill "$batch_pid" 2>/dev/null'
 
 # until SECONDS COMMAND...: runs the command every 0.2 s until it succeeds or the time is up.
 until_within() {
@@ -45,11 +24,6 @@ until_within() {
     sleep 0.2
   done
 }
-
-mkdir -p /run/cups
-/usr/sbin/cupsd -f </dev/null >/dev/null 2>&1 &
-cupsd_pid=$!
-until_within 10 sh -c 'lpstat -r 2>/dev/null | grep -q "is running"' || skip "cupsd did not come up"
 
 class=QuorvelTestClass
 for queue in QuorvelTestPDF1 QuorvelTestPDF2; do
