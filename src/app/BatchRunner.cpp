@@ -164,7 +164,9 @@ int TBatchRunner::RunGuarded(const TBatchOptions& options, std::string& failure)
   try {
     return RunOutputs(options);
   } catch (const TStopped& stopped) {
-    failure = "Abgebrochen durch Signal " + std::to_string(stopped.Signal) + "; keine Ausgabe geschrieben";
+    failure = "Abgebrochen durch Signal " + std::to_string(stopped.Signal);
+    // Jobs already sent stay with the print server; the report lists them.
+    if (!options.PrintsJobs()) failure += "; keine Ausgabe geschrieben";
     return 128 + stopped.Signal;
   } catch (const TOverwritesInput& refusal) {
     failure = refusal.Message;
