@@ -73,6 +73,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   if (options.Help || !options.PrinterName.empty()) return 0;  // no print server here
+  // Outputs named by plain fuzzed words would land beside the sources the
+  // fuzzer runs from: they go into the run's folder instead.
+  for (std::string* output : {&options.PdfFile, &options.PngFile, &options.SaveFile, &options.ReportFile})
+    if (!output->empty() && output->front() != '/') *output = folder + "/" + *output;
 
   std::ostringstream errors;
   quorvel::TBatchRunner runner(errors, true);
