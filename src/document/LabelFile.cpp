@@ -16,9 +16,6 @@ namespace quorvel {
 namespace {
 
 constexpr std::size_t kMaxSeparators = 31;
-// No field the program writes comes near this; a longer line is not a label
-// line, and reading it on would only cost time and memory.
-constexpr std::size_t kMaxLineLength = 65536;
 
 // ---------------------------------------------------------------- writing
 
@@ -284,15 +281,11 @@ void ReadObjectLine(TLabelDocument& document, const TFieldReader& f, TObjectKind
 }
 
 void ReadLines(TLabelDocument& document, const std::string& path) {
-  std::string text = ReadTextFile(path);
-  std::vector<std::string_view> lines = SplitLines(text);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (lines[i].size() > kMaxLineLength)
-      throw EUserError("Die Datei " + path + Cp1252FromUtf8(" enthält in Zeile ") + std::to_string(i + 1) +
-                       Cp1252FromUtf8(" mehr als ") + std::to_string(kMaxLineLength) +
-                       Cp1252FromUtf8(" Zeichen; das ist keine Etikettendatei."));
-    TFieldReader fields(lines[i]);
-    if (i == 0) {
+  TTextLineReader reader(path, kLabelFileLimits);
+  std::string line;
+  while (reader.NextLine(line)) {
+    TFieldReader fields(line);
+    if (reader.LineNumber() == 1) {
       ReadHeader(document, fields);
     } else if (auto kind = KindFromCode(fields.Text(1))) {
       ReadObjectLine(document, fields, *kind, path);

@@ -1,10 +1,12 @@
 #pragma once
 
-#include <fstream>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/TextLineReader.h"
 
 namespace quorvel {
 
@@ -36,27 +38,22 @@ using TSeriesLineVisit = std::function<bool(int lineNumber, const std::vector<st
 // in the range. Returns false when a visit stopped the walk.
 bool ForEachSeriesLine(const TLineSource& next, const TSeriesRange& range, const TSeriesLineVisit& visit);
 
-// Reads a series file line by line, whatever its size, in Windows-1252.
-// A file that is well-formed UTF-8 holding non-ASCII characters (as
-// spreadsheets on this platform write them) is converted to Windows-1252;
-// a byte-order mark is dropped. Lines end at LF or CR LF.
-class TSeriesFileReader {
- public:
-  // Throws EUserError when the file cannot be opened.
-  explicit TSeriesFileReader(const std::string& path);
+// A series line may hold many values, but not a whole file: longer lines
+// are refused with a message naming the line. The file itself may be as
+// long as a run needs.
+inline constexpr TTextLimits kSeriesFileLimits{UINT64_MAX, 1 << 20};
 
-  // The next line, without its line break; false at the end of the file.
-  // Throws EUserError on a read error.
-  bool NextLine(std::string& line);
+// Reads a series file line by line, whatever its size, in Windows-1252
+// (see TTextLineReader). Throws EUserError when the file cannot be opened,
+// is no regular file, or holds a line over the limit.
+class TSeriesFileReader : public TTextLineReader {
+ public:
+  explicit TSeriesFileReader(const std::string& path) : TTextLineReader(path, kSeriesFileLimits) {}
+
   // The reader as a line source.
   TLineSource Lines() {
     return [this](std::string& line) { return NextLine(line); };
   }
-
- private:
-  std::string path_;
-  std::ifstream in_;
-  bool utf8_ = false;
 };
 
 }  // namespace quorvel

@@ -1,6 +1,7 @@
 #include "print/SeriesPrint.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 #include "barcode/Ean.h"
 #include "document/LabelDocument.h"
@@ -86,6 +87,48 @@ TSeriesRange ReadSeriesRange(const TLabelDocument& document, const TSeriesOption
 
 namespace {
 
+// A series run's fields, read before its job begins so that a typing error
+// never wastes a sheet, and its file read once to count the lines and check
+// every line's copies.
+struct TSeriesRun {
+  std::string Path;
+  TSeriesRange Range;
+  int Lines = 0;
+  long long Labels = 0;
+};
+
+TSeriesRun BeginSeriesRun(TLabelPrinting& printing, const TSeriesOptions& options,
+                          const std::function<void(int line, int copies)>& eachLine = {}) {
+  TLabelDocument& document = printing.Document();
+  TSeriesRun run;
+  run.Path = document.SeriesFileName;
+  if (!QFileInfo::exists(ToQString(run.Path))) throw EUserError("Die Datei " + run.Path + " existiert nicht !");
+  printing.BeginRun(options.Start);
+  run.Range = ReadSeriesRange(document, options);
+  if (run.Range.EachCount > kMaxLineCopies)
+    throw EUserError(Cp1252FromUtf8("Höchstens ") + std::to_string(kMaxLineCopies) +
+                     Cp1252FromUtf8(" Exemplare je Zeile, nicht ") + std::to_string(run.Range.EachCount));
+  TSeriesFileReader reader(run.Path);
+  TLineSource counted = [&](std::string& line) {
+    if (!reader.NextLine(line)) return false;
+    ++run.Lines;
+    return true;
+  };
+  ForEachSeriesLine(counted, run.Range, [&](int line, const std::vector<std::string>&, int copies) {
+    copies = std::max(copies, 0);
+    if (copies > kMaxLineCopies)
+      throw EUserError("Die Seriendatei " + run.Path + Cp1252FromUtf8(" verlangt in Zeile ") + std::to_string(line) +
+                       ", Spalte " + std::to_string(run.Range.QuantityColumn) + " " + std::to_string(copies) +
+                       Cp1252FromUtf8(" Exemplare; höchstens ") + std::to_string(kMaxLineCopies) +
+                       Cp1252FromUtf8(" sind möglich"));
+    if (eachLine) eachLine(line, copies);
+    run.Labels += copies;
+    return true;
+  });
+  printing.CheckSheetCount(run.Labels);
+  return run;
+}
+
 // While a series prints, the design surface waits: QR Codes draw into no
 // picture (the page takes each symbol from its modules) and texts keep
 // their element. When the run ends, they show the last values.
@@ -113,33 +156,44 @@ class TSurfaceWaits {
 
 }  // namespace
 
+TPrintCheck CheckSeriesFile(const TLabelDocument& document, TScale scale, const TSeriesRange& range) {
+  TSeriesFileReader reader(document.SeriesFileName);
+  return CheckSeries(document, scale, range, reader.Lines());
+}
+
+std::vector<TSheetContents> PlanSeries(TLabelPrinting& printing, const TSeriesOptions& options) {
+  std::vector<TSheetContents> sheets;
+  long long placed = 0;
+  BeginSeriesRun(printing, options, [&](int line, int copies) {
+    printing.Plan(placed, copies, line, sheets);
+    placed += copies;
+  });
+  return sheets;
+}
+
 TPrintOutcome PrintSeries(TLabelPrinting& printing, const TSeriesOptions& options) {
   TLabelDocument& document = printing.Document();
-  const std::string& path = document.SeriesFileName;
-  if (!FileExists(path)) throw EUserError("Die Datei " + path + " existiert nicht !");
-  printing.BeginRun(options.Start);
-  // Every field is read before the job begins, so a typing error never wastes a sheet.
-  TSeriesRange range = ReadSeriesRange(document, options);
+  TSeriesRun run = BeginSeriesRun(printing, options);
   printing.setze_aufloesung();
-  {
-    TSeriesFileReader firstPass(path);
-    printing.Confirm(CheckSeries(document, printing.Scale(), range, firstPass.Lines()));
-  }
-  TSeriesFileReader reader(path);
+  printing.Confirm(CheckSeriesFile(document, printing.Scale(), run.Range));
+  TSeriesFileReader reader(run.Path);
   TSurfaceWaits surface(document);
   TPrintOutcome outcome;
   printing.BeginJob();
   printing.InJob([&] {
+    TLineSource lines = [&](std::string& line) { return !printing.PastLastSheet() && reader.NextLine(line); };
     long long labels = 0;
-    outcome.Cancelled = !ForEachSeriesLine(reader.Lines(), range, [&](int line, const auto& values, int copies) {
+    outcome.Cancelled = !ForEachSeriesLine(lines, run.Range, [&](int line, const auto& values, int copies) {
       try {
-        ApplySeriesValues(document, values);
+        // Lines on sheets that are not printed only take their cells.
+        if (printing.PrintsAnyOf(printing.SheetOfCopy(0), printing.SheetOfCopy(std::max(copies, 1) - 1)))
+          ApplySeriesValues(document, values);
         for (int copy = 0; copy < copies; ++copy, ++labels)
           if (!printing.PlaceCopy()) return false;
       } catch (const EUserError& e) {
         throw EUserError(std::string(e.what()) + " (Zeile " + std::to_string(line) + " der Seriendatei)");
       }
-      if (options.Progress) options.Progress(line, labels);
+      if (options.Progress) options.Progress({line, run.Lines, labels});
       return true;
     });
     outcome.Labels = labels;

@@ -11,6 +11,13 @@ namespace quorvel {
 
 class TLabelDocument;
 
+// How far a series run is.
+struct TSeriesProgress {
+  int LinesRead = 0;
+  int TotalLines = 0;  // of the whole file
+  long long LabelsPlaced = 0;
+};
+
 // The texts of the series page's fields. The series file and the quantity
 // column belong to the document.
 struct TSeriesOptions {
@@ -18,9 +25,8 @@ struct TSeriesOptions {
   std::string FirstLine = "1";   // "Start bei Etikett "
   std::string LastLine = "9999";  // "Ende bei Etikett "
   std::string EachCount = "1";    // "jedes Etikett" ... "mal drucken"
-  // Told after every line in the range, with the lines read and the labels
-  // placed so far.
-  std::function<void(int linesRead, long long labelsPrinted)> Progress;
+  // Told after every line of the range.
+  std::function<void(const TSeriesProgress&)> Progress;
 };
 
 // The range and copies of a series from the page's fields and the
@@ -41,13 +47,23 @@ void ShowSeriesValues(TLabelDocument& document);
 
 // "Start Drucken" of a series: every line of the document's series file in
 // the line range fills the label and prints its copies on the sheet, cell
-// after cell and page after page. A missing file and fields that are not
-// numbers throw EUserError before any job begins; so does a gate that
-// declines the findings of the first pass over the file (EAbort). An error
-// while printing a line (a picture that cannot be read) ends the job, so
-// the copies placed are printed, and names the line. During the run the
-// QR Codes are encoded for the page only; afterwards the design surface
-// shows the last values.
+// after cell and page after page. Before any job begins, the file is read
+// once to count the run: a missing or unreadable file, fields that are not
+// numbers, a line whose quantity exceeds kMaxLineCopies and a run beyond
+// kMaxSheets throw EUserError. After the printer is set up, a second pass
+// checks every symbol at the job's resolution; a gate that declines the
+// findings ends the action (EAbort) before the job. An error while printing
+// a line (a picture that cannot be read) ends the job, so the copies placed
+// are printed, and names the line. During the run the QR Codes are encoded
+// for the page only; afterwards the design surface shows the last values.
 TPrintOutcome PrintSeries(TLabelPrinting& printing, const TSeriesOptions& options);
+
+// The check of a series over the lines of the document's series file at
+// the job's scale, in one pass with flat memory.
+TPrintCheck CheckSeriesFile(const TLabelDocument& document, TScale scale, const TSeriesRange& range);
+
+// The sheets PrintSeries fills, with the lines and labels on each; the
+// fields and the file are read and checked as PrintSeries reads them.
+std::vector<TSheetContents> PlanSeries(TLabelPrinting& printing, const TSeriesOptions& options);
 
 }  // namespace quorvel

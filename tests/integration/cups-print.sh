@@ -8,39 +8,8 @@ set -uo pipefail
 
 batch=$1
 helper=$2
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() { echo "FAILED: $*" >&2; exit 1; }
-
-[ "$(id -u)" -eq 0 ] || skip "starting cupsd needs root"
-for program in /usr/sbin/cupsd lpadmin lpstat pdftoppm; do
-  command -v "$program" >/dev/null 2>&1 || skip "$program is missing (install cups, printer-driver-cups-pdf and poppler-utils)"
-done
-ppd=lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
-[ -e /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd ] || skip "printer-driver-cups-pdf is missing"
-if lpstat -r >/dev/null 2>&1 && lpstat -r | grep -q "is running"; then
-  skip "a CUPS server is running already; this test only uses one it starts itself"
-fi
-
-work=$(mktemp -d)
-cupsd_pid=
-stop_cupsd() {
-  if [ -n "$cupsd_pid" ]; then
-    kill "$cupsd_pid" 2>/dev/null
-    wait "$cupsd_pid" 2>/dev/null
-  fi
-  rm -rf "$work"
-}
-trap stop_cupsd EXIT
-
-mkdir -p /run/cups
-/usr/sbin/cupsd -f </dev/null >/dev/null 2>&1 &
-cupsd_pid=$!
-for _ in $(seq 50); do
-  lpstat -r 2>/dev/null | grep -q "is running" && break
-  kill -0 "$cupsd_pid" 2>/dev/null || skip "cupsd exited at start"
-  sleep 0.2
-done
-lpstat -r 2>/dev/null | grep -q "is running" || skip "cupsd did not come up"
+source "$(dirname "$0")/cups-server.sh"
+cups_server pdftoppm
 
 queue=QuorvelTestPDF
 lpadmin -p "$queue" -E -v cups-pdf:/ -m "$ppd" -o printer-is-shared=no -o PageSize=A4 \
