@@ -94,6 +94,34 @@ int PenPixels(const TPen& pen) {
 
 }  // namespace
 
+// The font a canvas draws with: what its TFont or turned font asks for, in
+// pixels at the canvas's resolution.
+struct TFontRequest {
+  std::string Face;
+  int Pixels = 1;
+  bool Bold = false;
+  bool Italic = false;
+  bool Underline = false;
+  bool StrikeOut = false;
+
+  std::string Key() const {
+    return Face + '\x1f' + std::to_string(Pixels) + static_cast<char>('0' + Bold + 2 * Italic + 4 * Underline + 8 * StrikeOut);
+  }
+
+  QFont ToQFont() const {
+    QFont font;
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setStyleStrategy(QFont::PreferOutline);
+    font.setFamily(ToQString(Face));
+    font.setBold(Bold);
+    font.setItalic(Italic);
+    font.setUnderline(Underline);
+    font.setStrikeOut(StrikeOut);
+    font.setPixelSize(std::clamp(Pixels, 1, 100000));
+    return font;
+  }
+};
+
 // A text shaped in one font at the surface's resolution, kept laid out so
 // that drawing it shapes nothing again.
 struct TShapedText {
@@ -105,25 +133,39 @@ struct TShapedText {
 // Bounded, so that a long series of distinct texts keeps flat memory.
 class TTextCache {
  public:
-  const TShapedText& Shaped(const QFont& font, const std::string& text, QPaintDevice* device) {
-    std::string key = font.key().toStdString() + '\n' + text;
+  const TShapedText& Shaped(const TFontRequest& font, const std::string& text, QPaintDevice* device) {
+    std::string key = font.Key() + '\n' + text;
     auto found = texts_.find(key);
     if (found != texts_.end()) return found->second;
     if (texts_.size() >= kMaxTexts) texts_.clear();
-    return texts_.emplace(std::move(key), Shape(font, text, device)).first->second;
+    return texts_.emplace(std::move(key), Shape(FontOf(font).Font, text, device)).first->second;
   }
 
   // Ascent plus descent.
-  double Height(const QFont& font, QPaintDevice* device) {
-    QString key = font.key();
-    auto found = heights_.find(key);
-    if (found != heights_.end()) return found->second;
-    QFontMetricsF metrics(font, device);
-    return heights_.emplace(key, metrics.ascent() + metrics.descent()).first->second;
+  double Height(const TFontRequest& font, QPaintDevice* device) {
+    TKnownFont& known = FontOf(font);
+    if (known.Height < 0) {
+      QFontMetricsF metrics(known.Font, device);
+      known.Height = metrics.ascent() + metrics.descent();
+    }
+    return known.Height;
   }
 
  private:
   static constexpr std::size_t kMaxTexts = 256;
+
+  struct TKnownFont {
+    QFont Font;
+    double Height = -1;  // not measured yet
+  };
+
+  TKnownFont& FontOf(const TFontRequest& request) {
+    std::string key = request.Key();
+    auto found = fonts_.find(key);
+    if (found != fonts_.end()) return found->second;
+    if (fonts_.size() >= kMaxTexts) fonts_.clear();
+    return fonts_.emplace(std::move(key), TKnownFont{request.ToQFont()}).first->second;
+  }
 
   static TShapedText Shape(const QFont& font, const std::string& text, QPaintDevice* device) {
     TShapedText shaped;
@@ -137,7 +179,7 @@ class TTextCache {
   }
 
   std::unordered_map<std::string, TShapedText> texts_;
-  std::unordered_map<QString, double> heights_;
+  std::unordered_map<std::string, TKnownFont> fonts_;
 };
 
 TTurnedFontScope::TTurnedFontScope(TCanvas& canvas, const TLogFont& font)
@@ -169,47 +211,31 @@ void TCanvas::SetPixelsPerInch(int pixelsPerInch) {
 
 int TCanvas::PixelsForPoints(double points) const { return RoundHalfEven(points * pixelsPerInch_ / 72.0); }
 
-QFont TCanvas::CurrentQFont() {
-  QFont font;
-  font.setHintingPreference(QFont::PreferNoHinting);
-  font.setStyleStrategy(QFont::PreferOutline);
-  int pixels = 0;
-  if (turnedFont_) {
-    const TLogFont& lf = *turnedFont_;
-    font.setFamily(ToQString(lf.FaceName));
-    font.setBold(lf.Weight >= 600);
-    font.setItalic(lf.Italic);
-    font.setUnderline(lf.Underline);
-    font.setStrikeOut(lf.StrikeOut);
-    if (lf.Height < 0) {
-      pixels = -lf.Height;
-    } else if (lf.Height > 0) {
-      // A cell height: scale a reference size by the face's cell-to-em ratio.
-      constexpr int kReference = 1000;
-      font.setPixelSize(kReference);
-      QFontMetricsF reference(font);
-      double cell = reference.ascent() + reference.descent();
-      pixels = cell > 0 ? RoundHalfEven(lf.Height * kReference / cell) : lf.Height;
-    } else {
-      pixels = PixelsForPoints(Font.Size);
-    }
-  } else {
-    font.setFamily(ToQString(Font.Name));
-    font.setBold(Font.Style.Has(TFontStyle::fsBold));
-    font.setItalic(Font.Style.Has(TFontStyle::fsItalic));
-    font.setUnderline(Font.Style.Has(TFontStyle::fsUnderline));
-    font.setStrikeOut(Font.Style.Has(TFontStyle::fsStrikeOut));
-    pixels = PixelsForPoints(std::abs(Font.Size));
+TFontRequest TCanvas::CurrentFont() const {
+  if (!turnedFont_)
+    return {Font.Name, PixelsForPoints(std::abs(Font.Size)), Font.Style.Has(TFontStyle::fsBold),
+            Font.Style.Has(TFontStyle::fsItalic), Font.Style.Has(TFontStyle::fsUnderline),
+            Font.Style.Has(TFontStyle::fsStrikeOut)};
+  const TLogFont& lf = *turnedFont_;
+  TFontRequest request{lf.FaceName, PixelsForPoints(Font.Size), lf.Weight >= 600, lf.Italic, lf.Underline, lf.StrikeOut};
+  if (lf.Height < 0) {
+    request.Pixels = -lf.Height;
+  } else if (lf.Height > 0) {
+    // A cell height: scale a reference size by the face's cell-to-em ratio.
+    constexpr int kReference = 1000;
+    request.Pixels = kReference;
+    QFontMetricsF reference(request.ToQFont());
+    double cell = reference.ascent() + reference.descent();
+    request.Pixels = cell > 0 ? RoundHalfEven(lf.Height * kReference / cell) : lf.Height;
   }
-  font.setPixelSize(std::clamp(pixels, 1, 100000));
-  return font;
+  return request;
 }
 
 const TShapedText& TCanvas::Shaped(const std::string& text) {
-  return texts_->Shaped(CurrentQFont(), text, Painter().device());
+  return texts_->Shaped(CurrentFont(), text, Painter().device());
 }
 
-int TCanvas::FontHeight() { return static_cast<int>(std::ceil(texts_->Height(CurrentQFont(), Painter().device()))); }
+int TCanvas::FontHeight() { return static_cast<int>(std::ceil(texts_->Height(CurrentFont(), Painter().device()))); }
 
 void TCanvas::ApplyPen(QPainter& painter) {
   if (Pen.Style == TPenStyle::psClear) {

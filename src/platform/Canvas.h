@@ -43,6 +43,7 @@ struct TBrush {
 
 class TCanvas;
 class TTextCache;
+struct TFontRequest;
 struct TShapedText;
 
 // Selects a turned font on a canvas for one scope; the previous font comes
@@ -142,7 +143,7 @@ class TCanvas {
   friend class TTurnedFontScope;
   friend class TCanvasMagnifyScope;
 
-  QFont CurrentQFont();
+  TFontRequest CurrentFont() const;
   const TShapedText& Shaped(const std::string& text);
   int FontHeight();
   void ApplyPen(QPainter& painter);
