@@ -7,13 +7,12 @@
 #include <QStatusBar>
 #include <QTableWidget>
 
-#include "barcode/Ean.h"
 #include "designer/DesignPanel.h"
 #include "designer/Form2.h"
 #include "designer/HandleWidgets.h"
 #include "designer/PropertyGrid.h"
 #include "designer/TextToolbar.h"
-#include "document/StaticTextControl.h"
+#include "document/KindDescription.h"
 #include "platform/TextCodec.h"
 
 namespace quorvel {
@@ -59,26 +58,15 @@ void TForm2::ConnectEditing() {
           [this](const QString& text) { Guarded([&] { QuickTextEdited(text); })(); });
 }
 
+// The field the quick text field edits takes the text at once.
 void TForm2::QuickTextEdited(const QString& text) {
   int slot = document_.CurrentObject;
   if (slot < 1 || slot > document_.ObjectCount()) return;
   TLabelObject& object = document_.Object(slot);
-  std::string value = FromQString(text);
-  switch (object.Kind()) {
-    case TObjectKind::okText:
-      object.Text = value;
-      object.UpdateElement(document_.Zoom);
-      break;
-    case TObjectKind::okBarcode:
-      object.Barcode().SetBarCode(value);
-      break;
-    case TObjectKind::okQrCode:
-      // The symbol is drawn again when the property grid applies the text.
-      object.QrText = value;
-      break;
-    default:
-      break;
-  }
+  const TKindDescription& kind = Describe(object.Kind());
+  if (!kind.QuickTextField) return;
+  FieldNamed(kind, kind.QuickTextField).Set(object, FromQString(text));
+  object.UpdateElement(document_.Zoom);
 }
 
 void TForm2::ShowHandles(const TBounds& bounds, TObjectKind kind) { handles_->Show(bounds, kind); }
@@ -86,23 +74,12 @@ void TForm2::ShowHandles(const TBounds& bounds, TObjectKind kind) { handles_->Sh
 void TForm2::HideHandles() { handles_->Hide(); }
 
 void TForm2::ObjectPressed(TLabelObject& object) {
-  switch (object.Kind()) {
-    case TObjectKind::okText:
-      textToolbar_->ShowText(object);
-      quickText_->setText(ToQString(object.Text));
-      break;
-    case TObjectKind::okBarcode:
-      quickText_->setText(ToQString(object.Barcode().BarCode()));
-      break;
-    case TObjectKind::okQrCode:
-      quickText_->setText(ToQString(object.QrText));
-      break;
-    case TObjectKind::okVerticalText:
-      quickText_->setText(kVerticalTextHint);
-      break;
-    default:
-      break;
-  }
+  const TKindDescription& kind = Describe(object.Kind());
+  if (object.Kind() == TObjectKind::okText) textToolbar_->ShowText(object);
+  if (kind.QuickTextField)
+    quickText_->setText(ToQString(std::get<std::string>(FieldNamed(kind, kind.QuickTextField).Get(object))));
+  else if (kind.QuickTextPointsToGrid)
+    quickText_->setText(kVerticalTextHint);
 }
 
 void TForm2::EditFinished() {

@@ -125,7 +125,7 @@ void TPropertyGrid::obox_zuruck() {
   for (int row = 0; row < grid_->rowCount(); ++row) values.push_back(Cell(row));
   TLabelObject& object = document_.Object(slot);
   try {
-    ApplyPropertyRows(object, values, document_.Zoom, slot == document_.CurrentObject);
+    ApplyPropertyRows(object, values, document_.Zoom);
   } catch (...) {
     showHandles_();
     throw;

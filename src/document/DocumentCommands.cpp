@@ -59,12 +59,7 @@ void TDocumentCommands::Open() {
     RestoreWorkingDirectory();
     if (!path) return;
     view_.ReturnToFullSize();
-    try {
-      load_label(document_, *path);
-    } catch (const EUserError&) {
-      view_.DocumentReplaced();  // show what was read before the failure
-      throw;
-    }
+    load_label(document_, *path);  // all or nothing: a failure leaves the label as it was
     view_.DocumentReplaced();
   });
 }

@@ -116,4 +116,22 @@ bool LooksLikeUtf8(std::string_view bytes) {
   return sawNonAscii;
 }
 
+std::string EscapedForMessage(std::string_view cp1252) {
+  constexpr std::size_t kMaxShown = 60;
+  auto invisible = [](unsigned char c) {
+    return c < 0x20 || c == 0x7F || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
+  };
+  std::string out;
+  for (char c : cp1252) {
+    std::string piece(1, c);
+    if (invisible(static_cast<unsigned char>(c))) {
+      static constexpr char kHex[] = "0123456789ABCDEF";
+      piece = {'\\', 'x', kHex[static_cast<unsigned char>(c) >> 4], kHex[c & 0xF]};
+    }
+    if (out.size() + piece.size() > kMaxShown) return out + "\x85";  // "…"
+    out += piece;
+  }
+  return out;
+}
+
 }  // namespace quorvel

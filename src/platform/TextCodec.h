@@ -22,4 +22,9 @@ std::string FromQString(const QString& text);
 // character, i.e. reading them as Windows-1252 would garble them.
 bool LooksLikeUtf8(std::string_view bytes);
 
+// Text from a file as a message quotes it: control characters and the bytes
+// the code page leaves undefined as \xNN, so that nothing invisible or
+// terminating hides in the message, and cut after 60 characters with "…".
+std::string EscapedForMessage(std::string_view cp1252);
+
 }  // namespace quorvel

@@ -21,6 +21,8 @@
 #include "designer/Form2.h"
 #include "designer/HandleWidgets.h"
 #include "designer/PropertyGrid.h"
+#include "designer/PropertyRows.h"
+#include "document/KindDescription.h"
 #include "document/StaticTextControl.h"
 #include "platform/Bitmap.h"
 #include "platform/Clipboard.h"
@@ -309,6 +311,25 @@ TEST_F(EditingTest, GridShowsEveryKindsRows) {
     EXPECT_EQ(Captions().size(), rows) << button;
   }
   EXPECT_EQ(Grid()->height(), (6 + 1) * 19);  // the QR Code's six rows
+}
+
+// Applying the rows as the grid shows them changes nothing, at any zoom.
+TEST_F(EditingTest, EveryKindsRowsApplyBackUnchanged) {
+  for (double zoom : {1.0, 2.0, 0.25}) {
+    for (TObjectKind kind : kAllObjectKinds) {
+      TLabelObject& object = *form_->ObjectCommands().Create(kind);
+      object.Left = 13, object.Top = 27;
+      object.UpdateElement(zoom);
+      std::vector<std::string> shown;
+      for (const TPropertyRow& row : PropertyRows(object, zoom)) shown.push_back(row.Value);
+      std::vector<const TFieldDescription*> fields = FieldsWith(Describe(kind), kStored);
+      std::vector<TFieldValue> before;
+      for (const TFieldDescription* field : fields) before.push_back(field->Get(object));
+      ApplyPropertyRows(object, shown, zoom);
+      for (std::size_t i = 0; i < fields.size(); ++i)
+        EXPECT_EQ(fields[i]->Get(object), before[i]) << object.Name << " " << fields[i]->Name << " at " << zoom;
+    }
+  }
 }
 
 TEST_F(EditingTest, ConversionErrorKeepsTheRowsBefore) {
