@@ -6,7 +6,7 @@
 #include "app/Program.h"
 #include "designer/Form2.h"
 #include "platform/ProcessLauncher.h"
-#include "platform/QtDialogs.h"
+#include "designer/QtDialogs.h"
 #include "platform/QtPrinter.h"
 
 int main(int argc, char* argv[]) {

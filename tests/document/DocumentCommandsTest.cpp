@@ -26,6 +26,7 @@ class TRecordingView : public IDocumentView {
  public:
   void ReturnToFullSize() override { ++returns; }
   void DocumentReplaced() override { ++replacements; }
+  void SettingsChanged() override {}
   int returns = 0;
   int replacements = 0;
 };
