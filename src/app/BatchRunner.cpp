@@ -13,7 +13,7 @@
 #include "platform/Errors.h"
 #include "platform/NumberParsing.h"
 #include "platform/PdfPrinter.h"
-#include "platform/QtPrinter.h"
+#include "app/QtPrinter.h"
 #include "platform/Rounding.h"
 #include "platform/TextCodec.h"
 #include "print/LabelPrinting.h"

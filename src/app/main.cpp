@@ -7,7 +7,7 @@
 #include "designer/Form2.h"
 #include "platform/ProcessLauncher.h"
 #include "designer/QtDialogs.h"
-#include "platform/QtPrinter.h"
+#include "app/QtPrinter.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

@@ -72,7 +72,9 @@ TEST(KindDescriptionTest, EveryKindHasItsFieldsAndRowsNamedOnce) {
     std::vector<std::string> sorted = rows;
     std::sort(sorted.begin(), sorted.end());
     EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end()) << Keyword(kind);
-    if (const char* quick = Describe(kind).QuickTextField) EXPECT_EQ(FieldNamed(Describe(kind), quick).Type, TFieldType::ftText);
+    if (const char* quick = Describe(kind).QuickTextField) {
+      EXPECT_EQ(FieldNamed(Describe(kind), quick).Type, TFieldType::ftText);
+    }
   }
 }
 
