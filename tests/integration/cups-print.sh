@@ -23,24 +23,40 @@ fi
 
 work=$(mktemp -d)
 cupsd_pid=
-stop_cupsd() {
+queue=
+# Whatever ends the test, it leaves no queue, no server and no files behind.
+cleanup() {
+  [ -n "$queue" ] && lpadmin -x "$queue" 2>/dev/null
   if [ -n "$cupsd_pid" ]; then
     kill "$cupsd_pid" 2>/dev/null
+    wait_for 10 cupsd_gone || kill -9 "$cupsd_pid" 2>/dev/null
     wait "$cupsd_pid" 2>/dev/null
   fi
   rm -rf "$work"
 }
-trap stop_cupsd EXIT
+trap cleanup EXIT
+
+# wait_for SECONDS COMMAND...: true as soon as the command succeeds, false
+# when it has not by the deadline.
+wait_for() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.2
+  done
+}
+
+cupsd_running() { lpstat -r 2>/dev/null | grep -q "is running"; }
+cupsd_gone() { ! kill -0 "$cupsd_pid" 2>/dev/null; }
+cupsd_up_or_gone() { cupsd_running || cupsd_gone; }
 
 mkdir -p /run/cups
 /usr/sbin/cupsd -f </dev/null >/dev/null 2>&1 &
 cupsd_pid=$!
-for _ in $(seq 50); do
-  lpstat -r 2>/dev/null | grep -q "is running" && break
-  kill -0 "$cupsd_pid" 2>/dev/null || skip "cupsd exited at start"
-  sleep 0.2
-done
-lpstat -r 2>/dev/null | grep -q "is running" || skip "cupsd did not come up"
+wait_for 10 cupsd_up_or_gone
+cupsd_gone && skip "cupsd exited at start"
+cupsd_running || skip "cupsd did not come up within 10 s"
 
 queue=QuorvelTestPDF
 lpadmin -p "$queue" -E -v cups-pdf:/ -m "$ppd" -o printer-is-shared=no -o PageSize=A4 \
@@ -56,15 +72,15 @@ touch "$work/before"
   --sheet-width "$sheet_width" --sheet-height "$sheet_height" || fail "quorvel-batch --printer failed"
 
 # cups-pdf writes the file a moment after the job ends: under the home of
-# the user who printed, anonymous jobs under its spool folder.
+# the user who printed, anonymous jobs under its spool folder. It is done
+# when the queue is empty and the file ends with the PDF trailer.
 pdf=
-for _ in $(seq 150); do
+printed_pdf() {
   pdf=$(find "$HOME/PDF" /root/PDF /var/spool/cups-pdf -name '*.pdf' -newer "$work/before" 2>/dev/null | head -n 1)
-  if [ -n "$pdf" ] && ! lpstat -o "$queue" 2>/dev/null | grep -q .; then break; fi
-  sleep 0.2
-done
-[ -n "$pdf" ] || fail "the PDF queue wrote no file (log: $(tail -n 5 /var/log/cups/error_log 2>/dev/null))"
-sleep 0.5  # the job may still be writing it
+  [ -n "$pdf" ] && ! lpstat -o "$queue" 2>/dev/null | grep -q . && tail -c 64 "$pdf" | grep -q '%%EOF'
+}
+wait_for 30 printed_pdf \
+  || fail "the PDF queue wrote no complete file within 30 s (log: $(tail -n 5 /var/log/cups/error_log 2>/dev/null))"
 mv "$pdf" "$work/printed.pdf"
 
 dpi=254
@@ -80,4 +96,3 @@ read -r across down < <("$helper" measure "$work/page.png" $dpi) || fail "could 
 awk -v a="$across" -v d="$down" 'BEGIN { exit !(a > 59.5 && a < 60.5 && d > 29.5 && d < 30.5) }' \
   || fail "labels stand $across mm across and $down mm down, expected 60 and 30 (sheet ${sheet_width} x ${sheet_height} mm)"
 echo "CUPS printed the series at full size (labels $across mm across, $down mm down); decoded: $(echo "$decoded" | tr '\n' ' ')"
-lpadmin -x "$queue"
