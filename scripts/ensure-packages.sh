@@ -8,6 +8,7 @@ QUORVEL_PACKAGES=(
   qt6-base-dev libgl-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev libzxing-dev
   fonts-liberation fonts-liberation2 poppler-utils xvfb xauth
+  qt6-translations-l10n desktop-file-utils appstream shared-mime-info
 )
 
 # Only for ./test.sh --ci: clang with its sanitizer and libFuzzer runtimes

@@ -1,7 +1,6 @@
 #include <benchmark/benchmark.h>
 
 #include "barcode/Pdf417.h"
-#include "barcode/Pdf417Patterns.h"
 
 namespace quorvel {
 namespace {
@@ -33,10 +32,6 @@ void EncodeCodewords(benchmark::State& state, std::string value, xbPDF417Mode mo
 }
 
 void EncodeSymbol(benchmark::State& state, std::string value, xbPDF417Mode mode) {
-  if (Pdf417ClusterPatterns() == nullptr) {
-    state.SkipWithError("PDF417 cluster tables absent");
-    return;
-  }
   TPdf417Options options = Options(mode);
   for (auto _ : state) benchmark::DoNotOptimize(EncodePdf417(value, options));
 }

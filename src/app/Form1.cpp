@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,6 +15,7 @@
 #include "app/AboutText.h"
 #include "app/Artwork.h"
 #include "app/ManualFile.h"
+#include "document/DesignerSettings.h"
 #include "platform/Color.h"
 #include "platform/TextCodec.h"
 
@@ -148,26 +148,28 @@ void TForm1::BuildLanguageBox(QWidget* surface) {
   }
   LanguageButtons[0]->setChecked(true);
   for (int k = 0; k < LanguageButtonCount; ++k) {
-    connect(LanguageButtons[k], &QRadioButton::toggled, this, [this, k](bool checked) {
+    QRadioButton* button = LanguageButtons[k];
+    connect(button, &QRadioButton::toggled, this, [this, k](bool checked) {
       if (checked) ChooseLanguage(k + 1);
     });
+    // A click on the chosen language keeps it chosen.
+    connect(button, &QRadioButton::clicked, button, [button] { button->setChecked(true); });
   }
-  // The language file alone decides the language; the box stays hidden.
-  LanguageBox->hide();
 }
 
 void TForm1::LoadLanguage() {
   texts_.TableStale = true;
-  if (std::optional<TLanguageLines> lines = ReadLanguageFile(LanguageFileName)) {
+  if (std::optional<TLanguageLines> lines = ReadLanguageFile(SettingsPath(LanguageFileName))) {
     for (int k = 0; k < LanguageButtonCount; ++k) LanguageButtons[k]->setChecked((*lines)[k] == "1");
   }
   for (int k = 0; k < LanguageButtonCount; ++k) {
     if (LanguageButtons[k]->isChecked()) texts_.CurrentLanguage = k + 1;
   }
-  uebersetze();
+  ShowLanguage();
   LanguageBox->move(408, 250);
   LoginBox->move(408, 80);
   LoginBox->show();
+  LanguageBox->show();
 }
 
 void TForm1::ChooseLanguage(int language) {
@@ -175,7 +177,12 @@ void TForm1::ChooseLanguage(int language) {
     if (k + 1 != language) LanguageButtons[k]->setChecked(false);
   }
   texts_.SetLanguage(language);
+  ShowLanguage();
+}
+
+void TForm1::ShowLanguage() {
   uebersetze();
+  qtTexts_.Apply(texts_.CurrentLanguage);
 }
 
 void TForm1::uebersetze() {
@@ -207,8 +214,7 @@ void TForm1::Entwurf1Click() {
 
 // Whether a viewer opens is not reported, as with the web site.
 void TForm1::Gesamtdoku1Click() {
-  launcher_.OpenDocument(
-      FromQString(FindManual(QDir::currentPath(), QCoreApplication::applicationDirPath(), QUORVEL_DOC_FROM_BIN)));
+  launcher_.OpenDocument(FromQString(FindManual(QCoreApplication::applicationDirPath(), QUORVEL_DOC_FROM_BIN)));
 }
 
 void TForm1::TalvernimInternet1Click() { launcher_.OpenDocument(DistributorWebAddress()); }
@@ -222,7 +228,7 @@ void TForm1::Ende1Click() { close(); }
 // A language file that cannot be written is not reported; the language is
 // then simply not kept for the next run.
 void TForm1::closeEvent(QCloseEvent* event) {
-  WriteLanguageFile(LanguageFileName, ChosenLanguages());
+  WriteLanguageFile(SettingsPath(LanguageFileName), ChosenLanguages());
   event->accept();
   if (actions_.EndProgram) actions_.EndProgram();
 }

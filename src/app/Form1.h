@@ -6,6 +6,7 @@
 
 #include "app/LanguageFile.h"
 #include "app/LanguageTable.h"
+#include "app/QtTranslation.h"
 #include "platform/ProcessLauncher.h"
 
 class QAction;
@@ -20,8 +21,9 @@ class QRadioButton;
 namespace quorvel {
 
 // The start window: the program's main window, with the login, the
-// language read from the language file, and the main menu. Closing it
-// writes the language file and ends the program.
+// language read from the language file (which the user may change until the
+// login), and the main menu. Its language is also that of Qt's own texts.
+// Closing it writes the language file and ends the program.
 class TForm1 : public QMainWindow {
  public:
   // What the menu reaches beyond this window; the program supplies them.
@@ -31,7 +33,7 @@ class TForm1 : public QMainWindow {
     std::function<void()> EndProgram;  // after the window has closed
   };
 
-  // Reads the language file of the working directory and applies its
+  // Reads the language file of the settings folder and applies its
   // language. texts and launcher must outlive the window.
   TForm1(TLanguageTable& texts, IProcessLauncher& launcher, TActions actions, QWidget* parent = nullptr);
 
@@ -74,10 +76,12 @@ class TForm1 : public QMainWindow {
   void BuildLanguageBox(QWidget* surface);
   void LoadLanguage();
   void ChooseLanguage(int language);
+  void ShowLanguage();
 
   TLanguageTable& texts_;
   IProcessLauncher& launcher_;
   TActions actions_;
+  TQtTranslation qtTexts_;
 };
 
 }  // namespace quorvel

@@ -15,7 +15,7 @@ constexpr int LanguageButtonCount = 4;
 using TLanguageLines = std::array<std::string, LanguageButtonCount>;
 using TLanguageButtons = std::array<bool, LanguageButtonCount>;
 
-// The first four lines without their line ends (CR LF, LF or CR), a missing
+// The first four lines without their line ends (CR LF or LF), a missing
 // line as an empty text; nothing when there is no such file or it cannot be
 // read.
 std::optional<TLanguageLines> ReadLanguageFile(const std::string& path);

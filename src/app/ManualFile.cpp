@@ -6,13 +6,13 @@
 
 namespace quorvel {
 
-QString FindManual(const QString& workingFolder, const QString& programFolder, const QString& docFromProgram) {
-  const QStringList folders = {workingFolder, programFolder, QDir::cleanPath(programFolder + "/" + docFromProgram)};
-  for (const QString& folder : folders) {
-    const QString candidate = folder + "/" + ManualFileName;
+QString FindManual(const QString& programFolder, const QString& docFromProgram) {
+  const QString installed = QDir::cleanPath(programFolder + "/" + docFromProgram + "/" + ManualFileName);
+  const QString besideProgram = programFolder + "/" + ManualFileName;
+  for (const QString& candidate : {installed, besideProgram}) {
     if (QFileInfo(candidate).isFile()) return candidate;
   }
-  return workingFolder + "/" + ManualFileName;
+  return installed;
 }
 
 }  // namespace quorvel

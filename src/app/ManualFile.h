@@ -6,10 +6,10 @@ namespace quorvel {
 
 inline constexpr char ManualFileName[] = "quorvel.pdf";
 
-// Where "Gesamtdoku" finds the manual: in the working folder, as it always
-// has; then beside the program and in the documentation folder of an
+// Where "Gesamtdoku" finds the manual: in the documentation folder of the
 // installed program (docFromProgram is that folder relative to the
-// program's). When it is nowhere, the working folder's name all the same.
-QString FindManual(const QString& workingFolder, const QString& programFolder, const QString& docFromProgram);
+// program's), else beside the program, where the build writes it. When it
+// is in neither, the installed name all the same, for the viewer to report.
+QString FindManual(const QString& programFolder, const QString& docFromProgram);
 
 }  // namespace quorvel

@@ -15,11 +15,15 @@ TProgram::TProgram(IProcessLauncher& launcher, TWindowFactory createDesigner, TW
 
 TProgram::~TProgram() = default;
 
-int TProgram::Run() {
-  // The start window alone decides when the program ends, also while the
-  // designer is still open.
+// The start window alone decides when the program ends, also while the
+// designer is still open.
+void TProgram::Show() {
   QApplication::setQuitOnLastWindowClosed(false);
   start_->show();
+}
+
+int TProgram::Run() {
+  Show();
   return QApplication::exec();
 }
 

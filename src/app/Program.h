@@ -23,8 +23,13 @@ class TProgram {
   TProgram(IProcessLauncher& launcher, TWindowFactory createDesigner, TWindowFactory createPreview);
   ~TProgram();
 
+  // Shows the start window; the program ends when it is closed.
+  void Show();
   // Shows the start window and runs until it is closed.
   int Run();
+
+  // Shows the label designer over the start window.
+  void ShowDesigner();
 
   TLanguageTable& Texts() { return texts_; }
   TForm1& StartWindow() { return *start_; }
@@ -33,7 +38,6 @@ class TProgram {
   QWidget* PreviewWindow() { return preview_.get(); }
 
  private:
-  void ShowDesigner();
   void ShowAbout();
   void End();
 

@@ -130,7 +130,7 @@ class TCustomEAN : public TControl {
   void PaintLabels(TRotatedCanvas& target, const TRect& box, const std::string& text, const TTextMarks& marks,
                    int textHeight);
   void PaintHorzLines(TCanvas& canvas, const TRect& box);
-  void PaintPdf417(TCanvas& canvas, const TRect& box);
+  void PaintPdf417(TRotatedCanvas& target, const TRect& box);
 
   std::string barCode_ = "9771210107001";
   TTypBarCode typBarCode_ = TTypBarCode::bcEan13;

@@ -80,10 +80,10 @@ void TCustomEAN::PaintTo(TCanvas& canvas, const TRect& rect) {
   {
     TCanvasStateScope state(canvas);
     TRect box = FitBox(rect, angle_);
+    TRotatedCanvas target(canvas, {(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2}, angle_);
     if (typBarCode_ == TTypBarCode::bcPDF417) {
-      PaintPdf417(canvas, box);
+      PaintPdf417(target, box);
     } else {
-      TRotatedCanvas target(canvas, {(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2}, angle_);
       PaintLinear(target, box);
     }
   }
@@ -210,7 +210,7 @@ void TCustomEAN::PaintHorzLines(TCanvas& canvas, const TRect& box) {
   canvas.Pen = pen;
 }
 
-void TCustomEAN::PaintPdf417(TCanvas& canvas, const TRect& box) {
+void TCustomEAN::PaintPdf417(TRotatedCanvas& target, const TRect& box) {
   lastPaintError_ = TLastPaintError::erOK;
   TPdf417Symbol symbol = EncodePdf417(barCode_, pdf417_.Options());
   const std::vector<std::string>& rows = symbol.RowModules;
@@ -218,9 +218,10 @@ void TCustomEAN::PaintPdf417(TCanvas& canvas, const TRect& box) {
     lastPaintError_ = TLastPaintError::erSmallPaintBox;
   if (lastPaintError_ != TLastPaintError::erOK && !pdf417_.PaintIfSmall()) return;
 
+  TCanvas& canvas = target.Canvas();
   canvas.Pen = {linesColor_, 1, TPenStyle::psSolid, TPenMode::pmCopy};
   canvas.Brush = {linesColor_, TBrushStyle::bsSolid};
-  PaintModuleRows(canvas, box, rows, security_);
+  PaintModuleRows(target, box, rows, security_);
 }
 
 }  // namespace quorvel

@@ -14,14 +14,14 @@ int CeilDiv(long long numerator, long long denominator) {
 
 }  // namespace
 
-void PaintModuleRows(TCanvas& canvas, const TRect& box, const std::vector<std::string>& rows, bool security) {
+void PaintModuleRows(TRotatedCanvas& target, const TRect& box, const std::vector<std::string>& rows, bool security) {
   long long count = static_cast<long long>(rows.size());
   for (long long r = 0; r < count; ++r) {
     int top = box.Top + CeilDiv(r * box.Height(), count);
     int bottom = box.Top + CeilDiv((r + 1) * box.Height(), count);
     TStretched stretched = StretchModules(rows[r], {}, box.Width(), security);
     ForEachBarRun(stretched.Pixels, [&](int first, int end, char, bool) {
-      canvas.FillRect({box.Left + first, top, box.Left + end, bottom});
+      target.FillRect({box.Left + first, top, box.Left + end, bottom});
     });
   }
 }

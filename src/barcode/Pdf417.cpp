@@ -6,7 +6,6 @@
 #include "barcode/Pdf417Compaction.h"
 #include "barcode/Pdf417Patterns.h"
 #include "barcode/Pdf417ReedSolomon.h"
-#include "platform/TextCodec.h"
 
 namespace quorvel {
 namespace {
@@ -22,10 +21,10 @@ constexpr int kPad = 900;
 constexpr std::string_view kStartPattern = "11111111010101000";
 constexpr std::string_view kStopPattern = "111111101000101001";
 constexpr std::string_view kTruncatedStop = "1";
-constexpr int kPatternModules = 17;
 constexpr int kRowFrame = 69, kTruncatedRowFrame = 35;  // start, indicators and stop modules
 
-[[noreturn]] void Refuse(std::string_view utf8) { throw EPdf417Error(Cp1252FromUtf8(utf8)); }
+// Messages are Windows-1252: \xF6 is ö, \xFC is ü, \xE4 is ä.
+[[noreturn]] void Refuse(const std::string& message) { throw EPdf417Error(message); }
 
 bool Accepts(xbPDF417Mode mode, unsigned char byte) {
   switch (mode) {
@@ -92,20 +91,20 @@ TShape Shape(int count, const TPdf417Options& options) {
   int columns = options.Cols <= 0 && options.Rows <= 0 ? kDefaultColumns : options.Cols;
   if (columns > 0) {
     if (columns > kMaxColumns)
-      Refuse("PDF417: " + std::to_string(columns) + " Spalten sind zu viele, möglich sind 1 bis 30");
+      Refuse("PDF417: " + std::to_string(columns) + " Spalten sind zu viele, m\xF6glich sind 1 bis 30");
     int total = std::max(RoundUp(count, columns), kMinRows * columns);
     if (total > kMaxCodewords || total / columns > kMaxRows)
-      Refuse("PDF417: Der Wert ist zu lang für ein Symbol mit " + std::to_string(columns) +
-             " Spalten, es hätte mehr als 90 Zeilen oder 928 Codewörter");
+      Refuse("PDF417: Der Wert ist zu lang f\xFCr ein Symbol mit " + std::to_string(columns) +
+             " Spalten, es h\xE4tte mehr als 90 Zeilen oder 928 Codew\xF6rter");
     return {total / columns, columns};
   }
   if (options.Rows > kMaxRows)
-    Refuse("PDF417: " + std::to_string(options.Rows) + " Zeilen sind zu viele, möglich sind 3 bis 90");
+    Refuse("PDF417: " + std::to_string(options.Rows) + " Zeilen sind zu viele, m\xF6glich sind 3 bis 90");
   int rows = std::max(options.Rows, kMinRows);
   int total = RoundUp(count, rows);
   if (total > kMaxCodewords || total / rows > kMaxColumns)
-    Refuse("PDF417: Der Wert ist zu lang für ein Symbol mit " + std::to_string(rows) +
-           " Zeilen, es hätte mehr als 30 Spalten oder 928 Codewörter");
+    Refuse("PDF417: Der Wert ist zu lang f\xFCr ein Symbol mit " + std::to_string(rows) +
+           " Zeilen, es h\xE4tte mehr als 30 Spalten oder 928 Codew\xF6rter");
   return {rows, total / rows};
 }
 
@@ -119,7 +118,7 @@ struct TPlan {
 
 TPlan Plan(std::string_view value, const TPdf417Options& options) {
   TestCharacters(value, options.Mode);
-  constexpr std::string_view tooLong = "PDF417: Der Wert ist zu lang, ein Symbol fasst höchstens 928 Codewörter";
+  constexpr const char* tooLong = "PDF417: Der Wert ist zu lang, ein Symbol fasst h\xF6" "chstens 928 Codew\xF6rter";
   if (value.size() > kMaxValueBytes) Refuse(tooLong);
   TPlan plan;
   plan.Codewords = DataCodewords(value, options.Mode);
@@ -160,16 +159,12 @@ TPdf417Symbol EncodePdf417Codewords(std::string_view value, const TPdf417Options
 
 TPdf417Symbol EncodePdf417(std::string_view value, const TPdf417Options& options) {
   TPdf417Symbol symbol = EncodePdf417Codewords(value, options);
-  const TPdf417PatternTable* patterns = Pdf417ClusterPatterns();
-  if (patterns == nullptr)
-    Refuse("PDF417: Die Strichmuster der Norm ISO/IEC 15438 fehlen in dieser Ausgabe, "
-           "das Symbol kann nicht gezeichnet werden");
-  symbol.RowModules = Pdf417RowModules(symbol, options.Truncated, *patterns);
+  symbol.RowModules = Pdf417RowModules(symbol, options.Truncated);
   return symbol;
 }
 
 int Pdf417MinWidth(std::string_view value, const TPdf417Options& options) {
-  return kPatternModules * Plan(value, options).Shape.Columns + (options.Truncated ? kTruncatedRowFrame : kRowFrame);
+  return kPdf417PatternModules * Plan(value, options).Shape.Columns + (options.Truncated ? kTruncatedRowFrame : kRowFrame);
 }
 
 TPdf417RowIndicators Pdf417RowIndicators(const TPdf417Symbol& symbol, int row) {
@@ -187,25 +182,25 @@ TPdf417RowIndicators Pdf417RowIndicators(const TPdf417Symbol& symbol, int row) {
   }
 }
 
-std::vector<std::string> Pdf417RowModules(const TPdf417Symbol& symbol, bool truncated,
-                                          const TPdf417PatternTable& patterns) {
+std::vector<std::string> Pdf417RowModules(const TPdf417Symbol& symbol, bool truncated) {
   if (!IsConsistent(symbol)) throw std::invalid_argument("PDF417 symbol with inconsistent shape or codewords");
-  std::vector<std::string> rows;
-  rows.reserve(symbol.Rows);
+  std::size_t width = kPdf417PatternModules * symbol.Columns + (truncated ? kTruncatedRowFrame : kRowFrame);
+  std::vector<std::string> rows(symbol.Rows);
   for (int row = 0; row < symbol.Rows; ++row) {
-    const auto& cluster = patterns.Modules[row % kPdf417Clusters];
-    auto pattern = [&cluster](int codeword) { return Pdf417PatternModules(cluster[codeword]); };
+    std::string& modules = rows[row];
+    modules.reserve(width);
+    int cluster = row % kPdf417Clusters;
+    auto append = [&modules, cluster](int codeword) { modules += Pdf417PatternModules(cluster, codeword); };
     TPdf417RowIndicators indicators = Pdf417RowIndicators(symbol, row);
-    std::string modules(kStartPattern);
-    modules += pattern(indicators.Left);
-    for (int column = 0; column < symbol.Columns; ++column) modules += pattern(symbol.Codewords[row * symbol.Columns + column]);
+    modules += kStartPattern;
+    append(indicators.Left);
+    for (int column = 0; column < symbol.Columns; ++column) append(symbol.Codewords[row * symbol.Columns + column]);
     if (truncated) {
       modules += kTruncatedStop;
     } else {
-      modules += pattern(indicators.Right);
+      append(indicators.Right);
       modules += kStopPattern;
     }
-    rows.push_back(std::move(modules));
   }
   return rows;
 }

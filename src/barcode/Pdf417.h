@@ -45,10 +45,8 @@ TPdf417Symbol EncodePdf417(std::string_view value, const TPdf417Options& options
 // Width in modules of one row for the value and options. Throws EPdf417Error.
 int Pdf417MinWidth(std::string_view value, const TPdf417Options& options);
 
-struct TPdf417PatternTable;
-
 // The codewords and shape of the symbol, without its rows (RowModules stays
-// empty); needs no pattern table. Throws EPdf417Error.
+// empty). Throws EPdf417Error.
 TPdf417Symbol EncodePdf417Codewords(std::string_view value, const TPdf417Options& options);
 
 // Codeword values of the row indicators at both ends of a row (0-based).
@@ -58,10 +56,8 @@ struct TPdf417RowIndicators {
 };
 TPdf417RowIndicators Pdf417RowIndicators(const TPdf417Symbol& symbol, int row);
 
-// The module strings of the rows of an encoded symbol, drawn with the given
-// patterns. Throws std::invalid_argument if the symbol's shape and codewords
-// do not agree.
-std::vector<std::string> Pdf417RowModules(const TPdf417Symbol& symbol, bool truncated,
-                                          const TPdf417PatternTable& patterns);
+// The module strings of the rows of an encoded symbol. Throws
+// std::invalid_argument if the symbol's shape and codewords do not agree.
+std::vector<std::string> Pdf417RowModules(const TPdf417Symbol& symbol, bool truncated);
 
 }  // namespace quorvel

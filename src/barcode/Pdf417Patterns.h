@@ -2,9 +2,7 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace quorvel {
 
@@ -18,19 +16,15 @@ struct TPdf417PatternTable {
   std::array<std::array<std::uint16_t, kPdf417CodewordValues>, kPdf417Clusters> Modules{};
 };
 
-// The standard's pattern table, or nullptr while this build has none. It is
-// compiled from the text file Pdf417Patterns.txt (see the format below);
-// without it every part of PDF417 except drawing the rows works.
-const TPdf417PatternTable* Pdf417ClusterPatterns();
+// The standard's pattern table, compiled from the text file
+// Pdf417Patterns.txt (format below); a build without a sound table fails.
+const TPdf417PatternTable& Pdf417ClusterPatterns();
 
-// Everything wrong with a pattern table: each pattern must hold 4 bars and 4
-// spaces of 1 to 6 modules, belong to its cluster by (b1 - b2 + b3 - b4 + 9)
-// mod 9 over its bar widths, and occur only once. Empty for a sound table.
-std::vector<std::string> Pdf417PatternTableProblems(const TPdf417PatternTable& table);
+inline constexpr int kPdf417PatternModules = 17;
 
-// The 17-module pattern as '1' (bar) and '0' (space), and its 8 element widths.
-std::string Pdf417PatternModules(std::uint16_t modules);
-std::string Pdf417PatternWidths(std::uint16_t modules);
+// All 17 modules of a codeword's pattern in a cluster (0 to 2 for clusters
+// 0, 3, 6) as '1' (bar) and '0' (space), ready to be copied into a row.
+std::string_view Pdf417PatternModules(int cluster, int codeword);
 
 // ---------------------------------------------------------------------------
 // Text format of the pattern table, as the standard prints it:
@@ -40,13 +34,14 @@ std::string Pdf417PatternWidths(std::uint16_t modules);
 //
 // One line per codeword value, 0 to 928 in order, 929 lines. Each cluster
 // field is the pattern's 8 element widths as 8 digits, bar first, alternating
-// bar and space (b1 s1 b2 s2 b3 s3 b4 s4), adding up to 17 modules. Fields are
-// separated by spaces or tabs. A text without any value line means "no table".
+// bar and space (b1 s1 b2 s2 b3 s3 b4 s4), each 1 to 6, adding up to 17
+// modules. Fields are separated by spaces or tabs. A pattern belongs to its
+// cluster c by (b1 - b2 + b3 - b4 + 9) mod 9 = c and occurs once in it.
 // ---------------------------------------------------------------------------
 
 struct TPdf417PatternText {
   TPdf417PatternTable Table;
-  int Values = 0;                // value lines read: 0 (no table) or 929
+  int Values = 0;                // value lines read
   int ErrorLine = 0;             // 1-based line of the first problem, 0 if none
   const char* Problem = nullptr;  // what is wrong on that line
 };
@@ -92,28 +87,50 @@ constexpr int DecimalValue(std::string_view field) {
   return value;
 }
 
-// Modules 2 to 17 of the pattern with these 8 widths, or -1 if they are not
-// 8 digits from 1 to 9 that add up to 17.
-constexpr int ModulesFromWidths(std::string_view widths) {
-  if (widths.size() != 8) return -1;
-  std::uint32_t modules = 0;
+// The 8 element widths of a field, or all 0 if they are not 8 digits from
+// 1 to 6 that add up to 17.
+constexpr std::array<int, 8> Widths(std::string_view field) {
+  std::array<int, 8> widths{};
+  if (field.size() != widths.size()) return {};
   int total = 0;
   for (std::size_t element = 0; element < widths.size(); ++element) {
-    char digit = widths[element];
-    if (digit < '1' || digit > '9') return -1;
-    int width = digit - '0';
-    total += width;
-    if (total > 17) return -1;
-    for (int m = 0; m < width; ++m) modules = (modules << 1) | (element % 2 == 0 ? 1u : 0u);
+    if (field[element] < '1' || field[element] > '6') return {};
+    widths[element] = field[element] - '0';
+    total += widths[element];
   }
-  if (total != 17) return -1;
-  return static_cast<int>(modules & 0xFFFFu);
+  return total == 17 ? widths : std::array<int, 8>{};
 }
+
+// The cluster number (b1 - b2 + b3 - b4 + 9) mod 9 over the bar widths.
+constexpr int ClusterOf(const std::array<int, 8>& widths) {
+  return (widths[0] - widths[2] + widths[4] - widths[6] + 9) % 9;
+}
+
+// Modules 2 to 17 of the pattern with these widths (module 1 is always a bar).
+constexpr std::uint16_t ModulesFromWidths(const std::array<int, 8>& widths) {
+  std::uint32_t modules = 0;
+  for (std::size_t element = 0; element < widths.size(); ++element)
+    for (int m = 0; m < widths[element]; ++m) modules = (modules << 1) | (element % 2 == 0 ? 1u : 0u);
+  return static_cast<std::uint16_t>(modules & 0xFFFFu);
+}
+
+// Which of the 2^16 module patterns a cluster already holds.
+struct TSeenPatterns {
+  std::array<std::uint64_t, 1024> Bits{};
+  // False if the pattern was seen before.
+  constexpr bool Insert(std::uint16_t modules) {
+    std::uint64_t bit = std::uint64_t{1} << (modules % 64);
+    if (Bits[modules / 64] & bit) return false;
+    Bits[modules / 64] |= bit;
+    return true;
+  }
+};
 
 }  // namespace pdf417_text
 
-// Reads the text format above; usable at compile time, so a malformed table
-// stops the build. On a problem, ErrorLine and Problem say where and what.
+// Reads the text format above; usable at compile time, so a malformed or
+// incomplete table stops the build. On a problem, ErrorLine and Problem say
+// where and what.
 constexpr TPdf417PatternText ParsePdf417PatternText(std::string_view text) {
   using namespace pdf417_text;
   TPdf417PatternText result;
@@ -122,6 +139,7 @@ constexpr TPdf417PatternText ParsePdf417PatternText(std::string_view text) {
     result.Problem = problem;
     return result;
   };
+  std::array<TSeenPatterns, kPdf417Clusters> seen{};
   int lineNumber = 0;
   while (!text.empty()) {
     std::size_t end = text.find('\n');
@@ -134,14 +152,16 @@ constexpr TPdf417PatternText ParsePdf417PatternText(std::string_view text) {
     if (fields.Count != 4) return fail(lineNumber, "a value line needs 4 fields: value, cluster 0, cluster 3, cluster 6");
     if (DecimalValue(fields.Field[0]) != result.Values) return fail(lineNumber, "values must run from 0 to 928 in order");
     for (int cluster = 0; cluster < kPdf417Clusters; ++cluster) {
-      int modules = ModulesFromWidths(fields.Field[cluster + 1]);
-      if (modules < 0) return fail(lineNumber, "a pattern must be 8 digits 1 to 9 adding up to 17");
-      result.Table.Modules[cluster][result.Values] = static_cast<std::uint16_t>(modules);
+      std::array<int, 8> widths = Widths(fields.Field[cluster + 1]);
+      if (widths[0] == 0) return fail(lineNumber, "a pattern must be 8 digits 1 to 6 adding up to 17");
+      if (ClusterOf(widths) != 3 * cluster) return fail(lineNumber, "a pattern does not belong to the cluster of its column");
+      std::uint16_t modules = ModulesFromWidths(widths);
+      if (!seen[cluster].Insert(modules)) return fail(lineNumber, "a pattern repeats an earlier one of its cluster");
+      result.Table.Modules[cluster][result.Values] = modules;
     }
     ++result.Values;
   }
-  if (result.Values != 0 && result.Values != kPdf417CodewordValues)
-    return fail(lineNumber + 1, "fewer than 929 value lines");
+  if (result.Values != kPdf417CodewordValues) return fail(lineNumber + 1, "fewer than 929 value lines");
   return result;
 }
 

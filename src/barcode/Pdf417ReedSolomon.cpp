@@ -41,14 +41,16 @@ std::vector<int> Pdf417ErrorCorrectionCodewords(std::span<const int> data, int l
   int k = static_cast<int>(a.size());
   // remainder[j]: coefficient of x^j of the remainder so far; each codeword
   // shifts it up by one power and folds x^k back in through g(x).
-  std::vector<int> remainder(k, 0);
+  // Subtracting top * a[j] is adding (929 - top) * a[j]: every term stays
+  // below 929 * 929 and one unsigned remainder per coefficient suffices.
+  std::vector<unsigned> remainder(k, 0);
   for (int codeword : data) {
-    int top = Mod(codeword + remainder[k - 1]);
-    for (int j = k - 1; j > 0; --j) remainder[j] = Mod(remainder[j - 1] - static_cast<long long>(top) * a[j]);
-    remainder[0] = Mod(-static_cast<long long>(top) * a[0]);
+    unsigned negatedTop = (kPdf417Prime - (codeword + remainder[k - 1]) % kPdf417Prime) % kPdf417Prime;
+    for (int j = k - 1; j > 0; --j) remainder[j] = (remainder[j - 1] + negatedTop * unsigned(a[j])) % kPdf417Prime;
+    remainder[0] = negatedTop * unsigned(a[0]) % kPdf417Prime;
   }
   std::vector<int> correction(k);
-  for (int j = 0; j < k; ++j) correction[j] = Mod(-remainder[k - 1 - j]);
+  for (int j = 0; j < k; ++j) correction[j] = Mod(-static_cast<long long>(remainder[k - 1 - j]));
   return correction;
 }
 

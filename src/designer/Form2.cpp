@@ -61,7 +61,7 @@ TForm2::TForm2(const TDesignerServices& services, QWidget* parent)
   guard_.Run([this] { printerPage_->SetPrinterNames(services_.Printer.PrinterNames()); });
   IDocumentView& view = *this;
   printCommands_ = std::make_unique<TPrintCommands>(
-      document_, commands_, view, *seriesPage_,
+      document_, view, *seriesPage_,
       TPrintCommands::TServices{services.Printer, services.Dialogs, services.Clipboard, services.Launcher}, *this);
   ConnectCommands();
   ConnectPrintCommands();
@@ -144,6 +144,10 @@ void TForm2::ConnectPrintCommands() {
   connect(&settingsPage_->PresetList(), &QComboBox::textActivated, this, [this, &print](const QString& entry) {
     guard_.Run([&] { print.ApplyPreset(FromQString(entry)); });
   });
+}
+
+void TForm2::OpenLabel(const std::string& path) {
+  guard_.Run([&] { commands_.OpenFile(path); });
 }
 
 void TForm2::ShowSettings() {

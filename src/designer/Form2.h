@@ -60,6 +60,10 @@ class TForm2 : public QMainWindow,
   TSeriesPage& SeriesPage() const { return *seriesPage_; }
   TObjectPanel& ObjectPanel() const { return *objectPanel_; }
 
+  // "öffnen" of a label named beforehand, as when the desktop opens a file
+  // with the program: asks about unsaved changes, then reads it or says why not.
+  void OpenLabel(const std::string& path);
+
   // Multiplies the zoom factor by the factor and shows everything at the new
   // factor; a step beyond 1/16 .. 16 is refused silently. Hides the handles.
   void zoom(double factor);

@@ -20,10 +20,9 @@ const std::vector<std::string>& PlainTextEditors() {
   return editors;
 }
 
-TPrintCommands::TPrintCommands(TLabelDocument& document, TDocumentCommands& documentCommands, IDocumentView& view,
-                               const TSeriesPage& seriesPage, const TServices& services, QWidget& window)
+TPrintCommands::TPrintCommands(TLabelDocument& document, IDocumentView& view, const TSeriesPage& seriesPage,
+                               const TServices& services, QWidget& window)
     : document_(document),
-      documentCommands_(documentCommands),
       view_(view),
       seriesPage_(seriesPage),
       services_(services),
@@ -75,7 +74,6 @@ void TPrintCommands::ChooseSeriesFile() {
     options.Filter = "Seriendatei|*.csv";
     options.FileName = lastSeriesChoice_;
     if (std::optional<std::string> chosen = services_.Dialogs.OpenFileName(options)) lastSeriesChoice_ = *chosen;
-    documentCommands_.RestoreWorkingDirectory();
     // The field takes the dialog's name also after a cancel: its last choice.
     document_.SeriesFileName = lastSeriesChoice_;
   });
@@ -87,7 +85,7 @@ void TPrintCommands::ShowSeriesFile() {
   for (const std::string& editor : PlainTextEditors()) {
     QString program = QStandardPaths::findExecutable(ToQString(editor));
     if (program.isEmpty()) continue;
-    started = services_.Launcher.StartProgram(FromQString(program), {file}, document_.StartDirectory);
+    started = services_.Launcher.StartProgram(FromQString(program), {file}, {});
     break;
   }
   if (!started) started = services_.Launcher.OpenDocument(file);

@@ -15,7 +15,6 @@ class IDialogs;
 class IDocumentView;
 class IPrinter;
 class IProcessLauncher;
-class TDocumentCommands;
 class TSeriesPage;
 
 // The designer's print actions: "Drucken", "Start Drucken" of the current
@@ -33,8 +32,8 @@ class TPrintCommands {
   };
 
   // The preview windows open as children of `window`.
-  TPrintCommands(TLabelDocument& document, TDocumentCommands& documentCommands, IDocumentView& view,
-                 const TSeriesPage& seriesPage, const TServices& services, QWidget& window);
+  TPrintCommands(TLabelDocument& document, IDocumentView& view, const TSeriesPage& seriesPage,
+                 const TServices& services, QWidget& window);
   ~TPrintCommands();
 
   TLabelPrinting& Printing() { return printing_; }
@@ -54,7 +53,6 @@ class TPrintCommands {
   void ChangingSettings(const std::function<void()>& action);
 
   TLabelDocument& document_;
-  TDocumentCommands& documentCommands_;
   IDocumentView& view_;
   const TSeriesPage& seriesPage_;
   TServices services_;

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QEvent>
 #include <QPushButton>
 #include <QTableWidget>
@@ -241,7 +240,6 @@ void TPropertyGrid::ChoosePicture() {
   std::optional<std::string> path = dialogs_.OpenFileName(options);
   if (!path) return;
   SetCell("Bilddatei", *path);
-  if (!document_.StartDirectory.empty()) QDir::setCurrent(ToQString(document_.StartDirectory));
   int slot = document_.CurrentObject;
   if (!document_.SelectionActive || slot < 1 || slot > document_.ObjectCount()) return;
   TLabelObject& object = document_.Object(slot);

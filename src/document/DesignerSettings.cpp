@@ -1,10 +1,13 @@
 #include "document/DesignerSettings.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <array>
-#include <vector>
 
 #include "document/LabelDocument.h"
 #include "document/TextFile.h"
+#include "platform/TextCodec.h"
 
 namespace quorvel {
 namespace {
@@ -17,41 +20,54 @@ auto SheetFields(Document& d) {
                     &l.ColumnGap,  &d.SeriesFileName, &l.TopMargin, &l.LeftMargin, &d.QuantityColumn};
 }
 
-// The file's lines; line n of a file with fewer lines reads as empty text.
-class TSettingsLines {
- public:
-  explicit TSettingsLines(const std::string& path) : text_(ReadTextFile(path)), lines_(SplitLines(text_)) {}
-  std::string Line(std::size_t n) const { return n <= lines_.size() ? std::string(lines_[n - 1]) : std::string(); }
-
- private:
-  std::string text_;
-  std::vector<std::string_view> lines_;
-};
+// Line n (from 1) of a file; a file with fewer lines reads as empty text.
+std::string Line(const std::vector<std::string>& lines, std::size_t n) {
+  return n <= lines.size() ? lines[n - 1] : std::string();
+}
 
 }  // namespace
 
+QString SettingsFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation); }
+
+std::string SettingsPath(const std::string& name) {
+  const QString folder = SettingsFolder();
+  return folder.isEmpty() ? name : FromQString(folder) + "/" + name;
+}
+
+std::optional<std::vector<std::string>> ReadSettingsFile(const std::string& path) {
+  if (!FileExists(path)) return std::nullopt;
+  const std::string text = ReadTextFile(path);
+  std::vector<std::string> lines;
+  for (std::string_view line : SplitLines(text)) lines.emplace_back(line);
+  return lines;
+}
+
+void WriteSettingsFile(const std::string& path, const std::vector<std::string>& lines) {
+  QFileInfo(ToQString(path)).dir().mkpath(".");
+  WriteTextFile(path, lines);
+}
+
 void ReadPrinterSettings(TLabelDocument& document, const std::string& path) {
-  if (!FileExists(path)) return;
-  document.PrinterName = TSettingsLines(path).Line(1);
+  if (std::optional<std::vector<std::string>> lines = ReadSettingsFile(path)) document.PrinterName = Line(*lines, 1);
 }
 
 void WritePrinterSettings(const TLabelDocument& document, const std::string& path) {
-  WriteTextFile(path, {document.PrinterName});
+  WriteSettingsFile(path, {document.PrinterName});
 }
 
 void ReadSheetSettings(TLabelDocument& document, const std::string& path) {
-  if (!FileExists(path)) return;
-  TSettingsLines file(path);
-  if (file.Line(1) == "1") document.Landscape = false;
-  if (file.Line(2) == "1") document.Landscape = true;
+  std::optional<std::vector<std::string>> lines = ReadSettingsFile(path);
+  if (!lines) return;
+  if (Line(*lines, 1) == "1") document.Landscape = false;
+  if (Line(*lines, 2) == "1") document.Landscape = true;
   auto fields = SheetFields(document);
-  for (std::size_t i = 0; i < fields.size(); ++i) *fields[i] = file.Line(i + 3);
+  for (std::size_t i = 0; i < fields.size(); ++i) *fields[i] = Line(*lines, i + 3);
 }
 
 void WriteSheetSettings(const TLabelDocument& document, const std::string& path) {
   std::vector<std::string> lines{document.Landscape ? "0" : "1", document.Landscape ? "1" : "0"};
   for (const std::string* field : SheetFields(document)) lines.push_back(*field);
-  WriteTextFile(path, lines);
+  WriteSettingsFile(path, lines);
 }
 
 }  // namespace quorvel

@@ -1,7 +1,5 @@
 #include "document/DocumentCommands.h"
 
-#include <QDir>
-
 #include "document/DesignerSettings.h"
 #include "document/LabelDocument.h"
 #include "document/LabelFile.h"
@@ -38,10 +36,8 @@ bool TDocumentCommands::Run(const std::function<void()>& command) {
 }
 
 void TDocumentCommands::Start() {
-  startDirectory_ = QDir::currentPath();
-  document_.StartDirectory = FromQString(startDirectory_);
-  Run([&] { ReadPrinterSettings(document_); });
-  Run([&] { ReadSheetSettings(document_); });
+  Run([&] { ReadPrinterSettings(document_, SettingsPath(kPrinterSettingsFile)); });
+  Run([&] { ReadSheetSettings(document_, SettingsPath(kSheetSettingsFile)); });
 }
 
 void TDocumentCommands::New() {
@@ -55,13 +51,21 @@ void TDocumentCommands::New() {
 void TDocumentCommands::Open() {
   Run([&] {
     AskToSaveChanges();
-    std::optional<std::string> path = dialogs_.OpenFileName(LabelFileDialog());
-    RestoreWorkingDirectory();
-    if (!path) return;
-    view_.ReturnToFullSize();
-    load_label(document_, *path);  // all or nothing: a failure leaves the label as it was
-    view_.DocumentReplaced();
+    if (std::optional<std::string> path = dialogs_.OpenFileName(LabelFileDialog())) Load(*path);
   });
+}
+
+void TDocumentCommands::OpenFile(const std::string& path) {
+  Run([&] {
+    AskToSaveChanges();
+    Load(path);
+  });
+}
+
+void TDocumentCommands::Load(const std::string& path) {
+  view_.ReturnToFullSize();
+  load_label(document_, path);  // all or nothing: a failure leaves the label as it was
+  view_.DocumentReplaced();
 }
 
 void TDocumentCommands::Save() { Run([&] { SaveToKnownFileOrAsk(); }); }
@@ -69,7 +73,6 @@ void TDocumentCommands::Save() { Run([&] { SaveToKnownFileOrAsk(); }); }
 void TDocumentCommands::SaveAs() {
   Run([&] {
     std::optional<std::string> path = dialogs_.SaveFileName(LabelFileDialog());
-    RestoreWorkingDirectory();
     if (path && !path->empty()) SaveToNamedFile(*path);
   });
 }
@@ -77,12 +80,12 @@ void TDocumentCommands::SaveAs() {
 bool TDocumentCommands::Close() {
   return Run([&] {
     AskToSaveChanges();
-    WriteSheetSettings(document_);
+    WriteSheetSettings(document_, SettingsPath(kSheetSettingsFile));
   });
 }
 
 void TDocumentCommands::SavePrinter() {
-  Run([&] { WritePrinterSettings(document_); });
+  Run([&] { WritePrinterSettings(document_, SettingsPath(kPrinterSettingsFile)); });
 }
 
 // A failed save throws, so that the command asking does not go on to
@@ -98,7 +101,6 @@ void TDocumentCommands::SaveToKnownFileOrAsk() {
   if (document_.HasSavedFile) return Store(document_.SavedFileName);
   if (document_.HasLoadedFile) return Store(document_.LoadedFileName);
   std::optional<std::string> path = dialogs_.SaveFileName(LabelFileDialog());
-  RestoreWorkingDirectory();
   if (path && !path->empty()) SaveToNamedFile(*path);
 }
 
@@ -110,12 +112,6 @@ void TDocumentCommands::SaveToNamedFile(const std::string& path) {
 void TDocumentCommands::Store(const std::string& path) {
   view_.ReturnToFullSize();
   save_label(document_, path);
-}
-
-// Settings files are found by bare names in the start directory, and label
-// files may name pictures relative to it, whatever a file dialog did.
-void TDocumentCommands::RestoreWorkingDirectory() {
-  if (!startDirectory_.isEmpty()) QDir::setCurrent(startDirectory_);
 }
 
 }  // namespace quorvel

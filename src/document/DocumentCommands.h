@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <functional>
 #include <string>
 
@@ -30,15 +29,17 @@ class TDocumentCommands {
  public:
   TDocumentCommands(TLabelDocument& document, IDialogs& dialogs, IDocumentView& view);
 
-  // Window creation: remembers the working directory as StartDirectory and
-  // reads "drucker.ini" and "data2.ini" from it; a file that cannot be read
-  // is reported and the rest goes on.
+  // Window creation: reads "drucker.ini" and "data2.ini" from the settings
+  // folder; a file that cannot be read is reported and the rest goes on.
   void Start();
 
   // "neu": asks about unsaved changes, then empties the label.
   void New();
   // "öffnen": asks about unsaved changes, then reads the file the user picks.
   void Open();
+  // "öffnen" of a file named beforehand, as when the desktop opens a label
+  // with the program.
+  void OpenFile(const std::string& path);
   // Toolbar save: to the saved file, else to the loaded file, else to a file
   // the user names.
   void Save();
@@ -53,13 +54,11 @@ class TDocumentCommands {
   // The label file dialogs' settings: filter "Etikett|*.lab", extension "lab".
   static TFileDialogOptions LabelFileDialog();
 
-  // Back to StartDirectory after a file dialog, for the settings files found by bare names.
-  void RestoreWorkingDirectory();
-
  private:
   // Runs a command, showing a failure's message; false when it failed.
   bool Run(const std::function<void()>& command);
   void AskToSaveChanges();
+  void Load(const std::string& path);
   void SaveToKnownFileOrAsk();
   void SaveToNamedFile(const std::string& path);
   void Store(const std::string& path);
@@ -67,9 +66,6 @@ class TDocumentCommands {
   TLabelDocument& document_;
   IDialogs& dialogs_;
   IDocumentView& view_;
-  // The start directory as the system names it: a folder name that
-  // Windows-1252 cannot spell must still be found again.
-  QString startDirectory_;
 };
 
 }  // namespace quorvel

@@ -97,7 +97,6 @@ class TLabelDocument {
   std::string QuantityColumn;
   std::string SnapGrid = "10";
   double Zoom = 1.0;
-  std::string StartDirectory;
   std::vector<int> BoxOrder;  // the renderer's drawing order of boxes
 
  private:

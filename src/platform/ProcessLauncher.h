@@ -10,7 +10,8 @@ namespace quorvel {
 class IProcessLauncher {
  public:
   virtual ~IProcessLauncher() = default;
-  // Returns false when the program could not be started.
+  // Returns false when the program could not be started. An empty working
+  // directory is this program's own.
   virtual bool StartProgram(const std::string& program, const std::vector<std::string>& arguments,
                             const std::string& workingDirectory) = 0;
   // Opens a file, or an address with a scheme ("https://..."), with the

@@ -163,6 +163,35 @@ TEST_F(BatchTest, ASeriesThatFailsInTheMiddleRemovesItsPartialPdf) {
   EXPECT_FALSE(Exists(dir.Path("o.pdf")));
 }
 
+// 100 series lines, each a PDF417 value, come back line by line from the
+// cells of the batch PDF; the PNG shows the label with the last line.
+TEST_F(BatchTest, APdf417SeriesOfAHundredLinesReadsBackLineByLine) {
+  std::string label = LabelFile([](TLabelDocument& d) {
+    d.Layout = {"40", "20", "160", "200", "4", "10", "0", "0", "0", "0"};  // 4 across, 10 down
+    TLabelObject& o = Barcode(d, TTypBarCode::bcPDF417, "X");
+    o.Left = 20, o.Top = 10, o.Width = 360, o.Height = 180, o.Variable = 1;
+  });
+  std::vector<std::string> lines;
+  std::string csv;
+  for (int line = 1; line <= 100; ++line) {
+    lines.push_back("Zeile " + std::to_string(line) + " / ART-" + std::to_string(4000 + line));
+    csv += lines.back() + ";" + std::to_string(line) + "\r\n";
+  }
+  test::WriteFile(dir.Path("series.csv"), csv);
+  TResult result = RunBatch({QString::fromStdString(label), "--pdf", Path("series.pdf"), "--series",
+                             Path("series.csv"), "--png", Path("label.png")});
+  ASSERT_EQ(result.ExitCode, 0) << result.Errors;
+  std::vector<std::string> read;
+  for (int page = 1; page <= 3; ++page) {
+    QImage image = Page(dir.Path("series.pdf"), page, dir.Path("page" + std::to_string(page)));
+    for (int row = 0; row < 10 && read.size() < lines.size(); ++row)
+      for (int column = 0; column < 4 && read.size() < lines.size(); ++column)
+        read.push_back(test::DecodeOne(image.copy(column * 400, row * 200, 400, 200), {.Formats = "PDF417"}).Text);
+  }
+  EXPECT_EQ(read, lines);
+  EXPECT_EQ(Texts(QImage(Path("label.png"))), std::vector<std::string>{lines.back()});
+}
+
 TEST(BatchOptionsTest, ReadsEveryOption) {
   TBatchOptions o = ParseBatchArguments({"a.lab", "--pdf", "o.pdf", "--dpi", "300", "--start", "2/3", "--series",
                                          "s.csv", "--from", "4", "--to", "9", "--each", "2", "--quantity-column",

@@ -8,6 +8,7 @@
 #include "app/Program.h"
 #include "designer/Form2.h"
 #include "designer/TopBar.h"
+#include "document/DesignerSettings.h"
 #include "platform/PdfPrinter.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/ScriptedDialogs.h"
@@ -58,7 +59,7 @@ TEST_F(DesignerWiringTest, ClosingTheDesignerHidesItAndKeepsTheLabel) {
   EXPECT_TRUE(Designer().close());
   EXPECT_FALSE(Designer().isVisible());
   EXPECT_TRUE(start.isVisible());
-  EXPECT_FALSE(ReadFile(folder.Path("data2.ini")).empty());
+  EXPECT_FALSE(ReadFile(SettingsPath("data2.ini")).empty());
 
   start.Entwurf1->trigger();
   EXPECT_TRUE(Designer().isVisible());
@@ -82,8 +83,8 @@ TEST_F(DesignerWiringTest, EndingTheProgramAsksTheOpenDesignerAboutUnsavedChange
   EXPECT_EQ(program.Run(), 0);
   ASSERT_FALSE(dialogs.Questions().empty());
   EXPECT_EQ(dialogs.Questions().back().Text, "\xC4nderungen speichern ? ");
-  EXPECT_FALSE(ReadFile(folder.Path("data2.ini")).empty());
-  EXPECT_EQ(ReadFile(folder.Path("data1.ini")), "1\r\n0\r\n0\r\n0\r\n");
+  EXPECT_FALSE(ReadFile(SettingsPath("data2.ini")).empty());
+  EXPECT_EQ(ReadFile(SettingsPath("data1.ini")), "1\r\n0\r\n0\r\n0\r\n");
 }
 
 }  // namespace

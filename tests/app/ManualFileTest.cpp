@@ -9,41 +9,41 @@
 namespace quorvel {
 namespace {
 
-// A working folder and an installed program under one private folder:
-// work/, bin/quorvel, share/doc/quorvel/.
+// An installed program under one private folder: bin/quorvel and
+// share/doc/quorvel/.
 class ManualFileTest : public ::testing::Test {
  protected:
   ManualFileTest() {
-    for (const char* folder : {"work", "bin", "share/doc/quorvel"}) std::filesystem::create_directories(root.Path(folder));
+    for (const char* folder : {"bin", "share/doc/quorvel"}) std::filesystem::create_directories(root.Path(folder));
   }
-  QString Path(const std::string& name) const { return QString::fromStdString(root.Path(name)); }
-  void PutManual(const std::string& folder) { test::WriteFile(root.Path(folder + "/quorvel.pdf"), "%PDF-1.4\n"); }
-  QString Find() const { return FindManual(Path("work"), Path("bin"), "../share/doc/quorvel"); }
+  QString Path(const std::string& name) const { return QDir::cleanPath(QString::fromStdString(root.Path(name))); }
+  QString Find() const { return FindManual(Path("bin"), "../share/doc/quorvel"); }
 
   test::TTempDir root;
 };
 
-TEST_F(ManualFileTest, TheWorkingFolderComesFirst) {
-  PutManual("work");
-  PutManual("bin");
-  PutManual("share/doc/quorvel");
-  EXPECT_EQ(Find(), Path("work") + "/quorvel.pdf");
+TEST_F(ManualFileTest, TheInstalledManualWinsThenTheOneBesideTheProgramThenTheInstalledName) {
+  struct TCase {
+    std::vector<std::string> Manuals;  // folders holding a quorvel.pdf
+    std::string Found;
+  };
+  const TCase cases[] = {
+      {{"bin", "share/doc/quorvel"}, "share/doc/quorvel"},
+      {{"bin"}, "bin"},
+      {{}, "share/doc/quorvel"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Found);
+    for (const char* folder : {"bin", "share/doc/quorvel"}) std::filesystem::remove(root.Path(folder) + "/quorvel.pdf");
+    for (const std::string& folder : c.Manuals) test::WriteFile(root.Path(folder + "/quorvel.pdf"), "%PDF-1.4\n");
+    EXPECT_EQ(Find(), Path(c.Found + "/quorvel.pdf"));
+  }
 }
 
-TEST_F(ManualFileTest, ThenTheProgramsFolder) {
-  PutManual("bin");
-  PutManual("share/doc/quorvel");
-  EXPECT_EQ(Find(), Path("bin") + "/quorvel.pdf");
-}
-
-TEST_F(ManualFileTest, ThenTheInstalledDocumentationFolder) {
-  PutManual("share/doc/quorvel");
-  EXPECT_EQ(Find(), QDir::cleanPath(Path("share/doc/quorvel") + "/quorvel.pdf"));
-}
-
-TEST_F(ManualFileTest, NowhereNamesTheWorkingFolder) {
-  std::filesystem::create_directory(root.Path("bin/quorvel.pdf"));  // a folder is no manual
-  EXPECT_EQ(Find(), Path("work") + "/quorvel.pdf");
+TEST_F(ManualFileTest, AFolderIsNoManual) {
+  std::filesystem::create_directory(root.Path("share/doc/quorvel/quorvel.pdf"));
+  test::WriteFile(root.Path("bin/quorvel.pdf"), "%PDF-1.4\n");
+  EXPECT_EQ(Find(), Path("bin/quorvel.pdf"));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "WorkingDirectory.h"
 #include "app/Program.h"
+#include "document/DesignerSettings.h"
 #include "platform/ProcessLauncher.h"
 
 namespace quorvel {
@@ -57,7 +58,7 @@ class ProgramTest : public ::testing::Test {
 };
 
 TEST_F(ProgramTest, CreatesAllWindowsAtStartInTheLanguageOfTheFileAndShowsNoneYet) {
-  WriteFile(folder.Path("data1.ini"), "0\r\n0\r\n1\r\n0\r\n");
+  WriteFile(SettingsPath("data1.ini"), "0\r\n0\r\n1\r\n0\r\n");
   TProgram program(launcher, Designer(), Preview());
   EXPECT_EQ(log, (std::vector<std::string>{"designer created", "preview created"}));
   // The about window was made after the start window had read the language.
@@ -117,7 +118,7 @@ int RunWith(TProgram& program, std::function<void()> steps) {
 }
 
 TEST_F(ProgramTest, ClosingTheStartWindowClosesAnOpenDesignerFirstAndEndsTheProgram) {
-  WriteFile(folder.Path("data1.ini"), "0\r\n1\r\n0\r\n0\r\n");
+  WriteFile(SettingsPath("data1.ini"), "0\r\n1\r\n0\r\n0\r\n");
   TProgram program(launcher, Designer(), Preview());
   const int result = RunWith(program, [&] {
     program.StartWindow().LoginOkClick();
@@ -126,7 +127,7 @@ TEST_F(ProgramTest, ClosingTheStartWindowClosesAnOpenDesignerFirstAndEndsTheProg
   });
   EXPECT_EQ(result, 0);
   EXPECT_EQ(log.back(), "designer closed");
-  EXPECT_EQ(ReadFile(folder.Path("data1.ini")), "0\r\n1\r\n0\r\n0\r\n");
+  EXPECT_EQ(ReadFile(SettingsPath("data1.ini")), "0\r\n1\r\n0\r\n0\r\n");
 }
 
 TEST_F(ProgramTest, TheProgramEndsEvenWhenTheDesignerStaysOpen) {

@@ -6,14 +6,17 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "WorkingDirectory.h"
 #include "app/Form1.h"
+#include "document/DesignerSettings.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/TextCodec.h"
 
@@ -35,6 +38,10 @@ class StartWindowTest : public ::testing::Test {
     return window;
   }
 
+  // On the button's circle: the rest of its width does not take clicks.
+  static void ClickLanguage(TForm1& window, int k) {
+    QTest::mouseClick(window.LanguageButtons[k], Qt::LeftButton, {}, QPoint(6, window.LanguageButtons[k]->height() / 2));
+  }
   void ClickMenuBar(TForm1& window, QAction* action) {
     QMenuBar* bar = window.menuBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
@@ -79,7 +86,7 @@ const TLanguageFileCase kLanguageFileCases[] = {
 TEST_F(StartWindowTest, TheLanguageFileChoosesTheLanguageAndIsWrittenBackOnClosing) {
   for (const TLanguageFileCase& c : kLanguageFileCases) {
     SCOPED_TRACE(c.Name);
-    WriteFile(folder.Path("data1.ini"), c.File);
+    WriteFile(SettingsPath("data1.ini"), c.File);
     texts = TLanguageTable();
     auto window = Open();
     EXPECT_EQ(texts.CurrentLanguage, c.Language);
@@ -87,7 +94,7 @@ TEST_F(StartWindowTest, TheLanguageFileChoosesTheLanguageAndIsWrittenBackOnClosi
     EXPECT_EQ(FromQString(window->Ende1->text()), c.End);
     EXPECT_EQ(FromQString(window->PasswordLabel->text()), c.Password);
     window->close();
-    EXPECT_EQ(ReadFile(folder.Path("data1.ini")), c.WrittenBack);
+    EXPECT_EQ(ReadFile(SettingsPath("data1.ini")), c.WrittenBack);
   }
 }
 
@@ -98,11 +105,11 @@ TEST_F(StartWindowTest, WithoutALanguageFileTheWindowIsGermanAndWritesGerman) {
   EXPECT_EQ(window->Ende1->text(), "Ende");
   EXPECT_EQ(window->PasswordLabel->text(), "Passwort");
   window->close();
-  EXPECT_EQ(ReadFile(folder.Path("data1.ini")), "1\r\n0\r\n0\r\n0\r\n");
+  EXPECT_EQ(ReadFile(SettingsPath("data1.ini")), "1\r\n0\r\n0\r\n0\r\n");
 }
 
 TEST_F(StartWindowTest, TheLanguageBoxCaptionsFollowTheLanguage) {
-  WriteFile(folder.Path("data1.ini"), "0\r\n0\r\n0\r\n1\r\n");
+  WriteFile(SettingsPath("data1.ini"), "0\r\n0\r\n0\r\n1\r\n");
   auto window = Open();
   EXPECT_EQ(FromQString(window->LanguageBox->title()), "Seleccione o seu Idioma:");
   const std::string expected[] = {"alemao", "franc\xEAs", "ingl\xEAs", "portugu\xEAs"};
@@ -112,8 +119,57 @@ TEST_F(StartWindowTest, TheLanguageBoxCaptionsFollowTheLanguage) {
   }
 }
 
+// The buttons of a question as Qt labels them, without their shortcut
+// marks, in UTF-8.
+std::vector<std::string> QuestionButtons() {
+  QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  std::vector<std::string> texts;
+  for (QMessageBox::StandardButton button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+    texts.push_back(box.button(button)->text().remove('&').toStdString());
+  return texts;
+}
+
+struct TQtTextsCase {
+  const char* File;  // content of "data1.ini"
+  std::vector<std::string> Buttons;
+};
+
+TEST_F(StartWindowTest, QtsOwnTextsSpeakTheLanguageOfTheStartWindow) {
+  const TQtTextsCase cases[] = {
+      {"1\r\n0\r\n0\r\n0\r\n", {"Ja", "Nein", "Abbrechen"}},
+      {"0\r\n1\r\n0\r\n0\r\n", {"Oui", "Non", "Annuler"}},
+      {"0\r\n0\r\n1\r\n0\r\n", {"Yes", "No", "Cancel"}},
+      {"0\r\n0\r\n0\r\n1\r\n", {"Sim", "N\u00E3o", "Cancelar"}},
+      {"0\r\n0\r\n0\r\n0\r\n", {"Ja", "Nein", "Abbrechen"}},  // no language: the designer's German
+  };
+  for (const TQtTextsCase& c : cases) {
+    SCOPED_TRACE(c.File);
+    WriteFile(SettingsPath("data1.ini"), c.File);
+    texts = TLanguageTable();
+    auto window = Open();
+    EXPECT_EQ(QuestionButtons(), c.Buttons);
+  }
+}
+
+TEST_F(StartWindowTest, ChoosingALanguageBeforeTheLoginSwitchesCaptionsQtsTextsAndTheFile) {
+  auto window = Open();
+  EXPECT_EQ(QuestionButtons()[0], "Ja");
+  ClickLanguage(*window, 2);
+  EXPECT_EQ(texts.CurrentLanguage, lgEnglish);
+  EXPECT_EQ(window->Ende1->text(), "End");
+  EXPECT_EQ(QuestionButtons(), (std::vector<std::string>{"Yes", "No", "Cancel"}));
+
+  ClickLanguage(*window, 2);  // the chosen one stays chosen
+  EXPECT_TRUE(window->LanguageButtons[2]->isChecked());
+  ClickLanguage(*window, 0);
+  EXPECT_EQ(QuestionButtons()[1], "Nein");
+  ClickLanguage(*window, 1);
+  window->close();
+  EXPECT_EQ(ReadFile(SettingsPath("data1.ini")), "0\r\n1\r\n0\r\n0\r\n");
+}
+
 TEST_F(StartWindowTest, TheUntranslatedCaptionsStayGerman) {
-  WriteFile(folder.Path("data1.ini"), "0\r\n0\r\n1\r\n0\r\n");
+  WriteFile(SettingsPath("data1.ini"), "0\r\n0\r\n1\r\n0\r\n");
   auto window = Open();
   EXPECT_EQ(window->windowTitle(), "Quorvel V2020");
   EXPECT_EQ(window->size(), QSize(657, 500));
@@ -127,7 +183,7 @@ TEST_F(StartWindowTest, TheLoginOpensTheWayToTheDesignerWhateverThePassword) {
   auto window = Open();
   EXPECT_FALSE(window->Entwurf1->isEnabled());
   EXPECT_TRUE(window->LoginBox->isVisible());
-  EXPECT_FALSE(window->LanguageBox->isVisible());
+  EXPECT_TRUE(window->LanguageBox->isVisible());
   ClickMenuBar(*window, window->Entwurf1);
   EXPECT_EQ(designerShown, 0);
 
@@ -150,22 +206,17 @@ TEST_F(StartWindowTest, ThePasswordShowsAStarForEachCharacterAndReturnLogsIn) {
   EXPECT_TRUE(window->Entwurf1->isEnabled());
 }
 
-TEST_F(StartWindowTest, GesamtdokuOpensTheManualOfTheWorkingDirectory) {
+// A manual in the working directory is not the program's: the one installed
+// with the program opens, and its name is given even where it is missing.
+TEST_F(StartWindowTest, GesamtdokuOpensTheInstalledManualWhateverTheWorkingDirectoryHolds) {
   WriteFile(folder.Path("quorvel.pdf"), "%PDF-1.4\n");
+  launcher.Succeed = false;  // no viewer: nothing is reported
   auto window = Open();
   window->Gesamtdoku1->trigger();
   window->Gesamtdoku1->trigger();
   ASSERT_EQ(launcher.Launches().size(), 2u);
-  const std::string expected = FromQString(QDir::currentPath()) + "/quorvel.pdf";
-  for (const auto& launch : launcher.Launches()) EXPECT_EQ(launch.Document, expected);
-}
-
-TEST_F(StartWindowTest, GesamtdokuNamesTheWorkingDirectoryWhenNoManualIsFound) {
-  launcher.Succeed = false;  // no viewer: nothing is reported
-  auto window = Open();
-  window->Gesamtdoku1->trigger();
-  ASSERT_EQ(launcher.Launches().size(), 1u);
-  EXPECT_EQ(launcher.Launches()[0].Document, FromQString(QDir::currentPath()) + "/quorvel.pdf");
+  const QString installed = QCoreApplication::applicationDirPath() + "/../share/doc/quorvel/quorvel.pdf";
+  for (const auto& launch : launcher.Launches()) EXPECT_EQ(launch.Document, FromQString(QDir::cleanPath(installed)));
   EXPECT_TRUE(window->isVisible());
 }
 
@@ -184,21 +235,21 @@ TEST_F(StartWindowTest, TheAboutItemShowsTheAboutWindow) {
 }
 
 TEST_F(StartWindowTest, EndeClosesTheWindowWritesTheLanguageAndEndsTheProgram) {
-  WriteFile(folder.Path("data1.ini"), "0\r\n1\r\n0\r\n0\r\n");
+  WriteFile(SettingsPath("data1.ini"), "0\r\n1\r\n0\r\n0\r\n");
   auto window = Open();
   ClickMenuBar(*window, window->Ende1);
   EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(programEnded, 1);
-  EXPECT_EQ(ReadFile(folder.Path("data1.ini")), "0\r\n1\r\n0\r\n0\r\n");
+  EXPECT_EQ(ReadFile(SettingsPath("data1.ini")), "0\r\n1\r\n0\r\n0\r\n");
 }
 
 TEST_F(StartWindowTest, ALanguageFileThatCannotBeWrittenIsIgnored) {
-  std::filesystem::create_directory(folder.Path("data1.ini"));
+  std::filesystem::create_directory(SettingsPath("data1.ini"));
   auto window = Open();
   EXPECT_EQ(texts.CurrentLanguage, lgGerman);
   window->close();
   EXPECT_EQ(programEnded, 1);
-  EXPECT_TRUE(std::filesystem::is_directory(folder.Path("data1.ini")));
+  EXPECT_TRUE(std::filesystem::is_directory(SettingsPath("data1.ini")));
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 namespace quorvel::test {
 
 // Makes a fresh private folder the working directory for the object's life,
-// since the start window keeps its language file and finds the manual there.
+// where tests put what the program must find or must ignore there.
 class TWorkingDirectory {
  public:
   TWorkingDirectory();

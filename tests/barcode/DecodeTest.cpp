@@ -4,7 +4,7 @@
 
 #include "ModuleImage.h"
 #include "barcode/BarCodeEncoder.h"
-#include "support/Decoder.h"
+#include "support/GreyDecoder.h"
 
 namespace quorvel {
 namespace {

@@ -1,24 +1,20 @@
 #include <gtest/gtest.h>
 
-#include "SyntheticPdf417Patterns.h"
+#include <algorithm>
+#include <fstream>
+#include <map>
+
 #include "barcode/Pdf417.h"
 #include "barcode/Pdf417Patterns.h"
 
 namespace quorvel {
 namespace {
 
-using test::PatternValues;
-using test::SyntheticPdf417Patterns;
-
-// The table in the text format, one line per value; the first value line is line 3.
-std::vector<std::string> PatternLines(const TPdf417PatternTable& table) {
-  std::vector<std::string> lines = {"# codeword patterns", ""};
-  for (int value = 0; value < kPdf417CodewordValues; ++value) {
-    std::string line = std::to_string(value);
-    for (int cluster = 0; cluster < kPdf417Clusters; ++cluster)
-      line += (cluster == 0 ? "\t" : "  ") + Pdf417PatternWidths(table.Modules[cluster][value]);
-    lines.push_back(line + " \r");
-  }
+// The project's pattern file, line by line.
+std::vector<std::string> PatternFileLines() {
+  std::ifstream file(QUORVEL_PDF417_PATTERN_FILE);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(file, line);) lines.push_back(line);
   return lines;
 }
 
@@ -28,115 +24,77 @@ std::string Joined(const std::vector<std::string>& lines) {
   return text;
 }
 
-static_assert(ParsePdf417PatternText("# no table yet\n\n").Values == 0);
-static_assert(ParsePdf417PatternText("# no table yet\n\n").ErrorLine == 0);
-static_assert(ParsePdf417PatternText("0 11111516 11114216 11111246\n").ErrorLine == 2);  // too few lines
+static_assert(ParsePdf417PatternText("# no table\n\n").ErrorLine == 3);
+static_assert(ParsePdf417PatternText("0 31111136 51111125 21111155\n").ErrorLine == 2);  // too few lines
 
-TEST(Pdf417PatternTextTest, ReadsBackATableWrittenInTheTextFormat) {
-  TPdf417PatternText parsed = ParsePdf417PatternText(Joined(PatternLines(SyntheticPdf417Patterns())));
+TEST(Pdf417PatternTextTest, TheProjectFileIsTheBuiltInTable) {
+  TPdf417PatternText parsed = ParsePdf417PatternText(Joined(PatternFileLines()));
   ASSERT_EQ(parsed.ErrorLine, 0) << parsed.Problem;
   EXPECT_EQ(parsed.Values, kPdf417CodewordValues);
-  EXPECT_EQ(parsed.Table.Modules, SyntheticPdf417Patterns().Modules);
+  EXPECT_EQ(parsed.Table.Modules, Pdf417ClusterPatterns().Modules);
 }
 
+// What the build reports when the file is damaged: the line and the problem.
 TEST(Pdf417PatternTextTest, NamesTheFirstMalformedLine) {
+  std::vector<std::string> sound = PatternFileLines();
+  const int first = int(std::find_if(sound.begin(), sound.end(), [](const std::string& line) {
+                          return !line.empty() && line.front() != '#';
+                        }) - sound.begin());
+  ASSERT_LT(first, int(sound.size()));
+  const int value10 = first + 10;  // 0-based index of the line of value 10
+  const std::string tail = " 51111125 21111155";
   struct {
     int Index;  // line to replace, 0-based; -1 appends, -2 drops the last line
     std::string Line;
-    int ErrorLine;
     std::string Problem;
   } cases[] = {
-      {12, "10 11111516 11114216", 13, "4 fields"},
-      {12, "10 11111516 11114216 11111246 11111246", 13, "4 fields"},
-      {12, "11 11111516 11114216 11111246", 13, "in order"},
-      {12, "x 11111516 11114216 11111246", 13, "in order"},
-      {12, "10 11111516 1111421 11111246", 13, "adding up to 17"},
-      {12, "10 11111516 11114217 11111246", 13, "adding up to 17"},
-      {12, "10 11111516 11104226 11111246", 13, "adding up to 17"},
-      {12, "10 1111151a 11114216 11111246", 13, "adding up to 17"},
-      {-1, "929 11111516 11114216 11111246", 932, "more than 929"},
-      {-2, "", 931, "fewer than 929"},
+      {value10, "10 31111136 51111125", "4 fields"},
+      {value10, "10 31111136 51111125 21111155 21111155", "4 fields"},
+      {value10, "11 31111136" + tail, "in order"},
+      {value10, "x 31111136" + tail, "in order"},
+      {value10, "10 3111113" + tail, "adding up to 17"},
+      {value10, "10 31111137" + tail, "adding up to 17"},
+      {value10, "10 30111146" + tail, "adding up to 17"},
+      {value10, "10 3111113a" + tail, "adding up to 17"},
+      {value10, "10 71111114" + tail, "1 to 6"},
+      {value10, "10 21111146" + tail, "cluster of its column"},
+      {value10, "10" + sound[first].substr(1), "repeats"},
+      {-1, "929 31111136" + tail, "more than 929"},
+      {-2, "", "fewer than 929"},
   };
   for (const auto& c : cases) {
-    std::vector<std::string> lines = PatternLines(SyntheticPdf417Patterns());
+    std::vector<std::string> lines = sound;
     if (c.Index == -1) lines.push_back(c.Line);
     else if (c.Index == -2) lines.pop_back();
     else lines[c.Index] = c.Line;
     TPdf417PatternText parsed = ParsePdf417PatternText(Joined(lines));
-    EXPECT_EQ(parsed.ErrorLine, c.ErrorLine) << c.Line;
+    // The appended line itself; for a dropped line, the end of the text.
+    int expectedLine = c.Index >= 0 ? c.Index + 1 : int(lines.size()) + (c.Index == -1 ? 0 : 1);
+    EXPECT_EQ(parsed.ErrorLine, expectedLine) << c.Line;
     ASSERT_NE(parsed.Problem, nullptr) << c.Line;
     EXPECT_NE(std::string(parsed.Problem).find(c.Problem), std::string::npos) << parsed.Problem;
   }
 }
 
-TEST(Pdf417PatternTableTest, ASoundTableHasNoProblems) {
-  EXPECT_EQ(Pdf417PatternTableProblems(SyntheticPdf417Patterns()), std::vector<std::string>{});
-}
-
-TEST(Pdf417PatternTableTest, FindsEveryKindOfBrokenPattern) {
-  auto modules = [](std::string_view widths) { return static_cast<std::uint16_t>(pdf417_text::ModulesFromWidths(widths)); };
-  struct {
-    int Cluster;
-    int Value;
-    std::uint16_t Modules;
-    std::string Problem;
-  } cases[] = {
-      {0, 5, modules("71111141"), "cluster 0, value 5 (71111141): has an element of 7 modules"},
-      {1, 0, modules("11111129"), "cluster 3, value 0 (11111129): has an element of 9 modules"},
-      {2, 928, modules("11111516"), "cluster 6, value 928 (11111516): belongs to cluster 0"},
-      {0, 7, 0xFFFF, "cluster 0, value 7 (17): has 1 elements"},
-      {0, 8, 0xFFF0, "cluster 0, value 8 (134): has 2 elements"},
-      {1, 3, 0x55FF, "cluster 3, value 3 (111111119): has 9 elements"},
-  };
-  for (const auto& c : cases) {
-    TPdf417PatternTable table = SyntheticPdf417Patterns();
-    table.Modules[c.Cluster][c.Value] = c.Modules;
-    std::vector<std::string> problems = Pdf417PatternTableProblems(table);
-    ASSERT_FALSE(problems.empty()) << c.Problem;
-    EXPECT_EQ(problems.front().substr(0, c.Problem.size()), c.Problem);
-  }
-  TPdf417PatternTable repeated = SyntheticPdf417Patterns();
-  repeated.Modules[2][400] = repeated.Modules[2][17];
-  EXPECT_EQ(Pdf417PatternTableProblems(repeated),
-            std::vector<std::string>{"cluster 6, value 400 (" + Pdf417PatternWidths(repeated.Modules[2][17]) +
-                                     "): repeats an earlier pattern"});
-}
-
-// The standard's table, once this build has one.
-TEST(Pdf417PatternTableTest, TheBuiltInTableIsSound) {
-  const TPdf417PatternTable* table = Pdf417ClusterPatterns();
-  if (table == nullptr) GTEST_SKIP() << "PDF417 cluster tables absent: Pdf417Patterns.txt holds no value lines";
-  EXPECT_EQ(Pdf417PatternTableProblems(*table), std::vector<std::string>{});
-}
-
-TEST(Pdf417PatternTableTest, WithoutTheTableOnlyDrawingIsRefused) {
-  if (Pdf417ClusterPatterns() != nullptr) GTEST_SKIP() << "PDF417 cluster tables present";
-  TPdf417Options options;
-  options.Cols = 2;
-  try {
-    EncodePdf417("ABC", options);
-    FAIL() << "no error";
-  } catch (const EPdf417Error& error) {
-    EXPECT_STREQ(error.what(),
-                 "PDF417: Die Strichmuster der Norm ISO/IEC 15438 fehlen in dieser Ausgabe, "
-                 "das Symbol kann nicht gezeichnet werden");
-  }
-  EXPECT_THROW(EncodePdf417("\xE4", options), EPdf417Error);  // the value's own errors still come first
-  EXPECT_EQ(Pdf417MinWidth("ABC", options), 103);
-}
-
-TEST(Pdf417PatternTableTest, WithTheTableTheEncoderDrawsEveryRow) {
-  if (Pdf417ClusterPatterns() == nullptr) GTEST_SKIP() << "PDF417 cluster tables absent";
+TEST(Pdf417PatternTextTest, EncodesTheRowsWithTheBuiltInTable) {
   TPdf417Options options;
   options.Cols = 2;
   TPdf417Symbol symbol = EncodePdf417("ABC", options);
-  EXPECT_EQ(symbol.RowModules, Pdf417RowModules(symbol, false, *Pdf417ClusterPatterns()));
+  EXPECT_EQ(symbol.RowModules, Pdf417RowModules(symbol, false));
   EXPECT_EQ(symbol.RowModules.size(), 6u);
 }
 
+// The value of every pattern of a cluster.
+std::map<std::uint16_t, int> PatternValues(int cluster) {
+  std::map<std::uint16_t, int> values;
+  for (int value = 0; value < kPdf417CodewordValues; ++value)
+    values[Pdf417ClusterPatterns().Modules[cluster][value]] = value;
+  return values;
+}
+
 // Cuts a row into its patterns and reads each back through the cluster of its row.
-std::vector<int> ReadRow(const std::string& row, int rowIndex, bool truncated, const TPdf417PatternTable& table) {
-  std::map<std::uint16_t, int> values = PatternValues(table, rowIndex % 3);
+std::vector<int> ReadRow(const std::string& row, int rowIndex, bool truncated) {
+  std::map<std::uint16_t, int> values = PatternValues(rowIndex % 3);
   std::vector<int> read;
   std::size_t end = row.size() - (truncated ? 1 : 18);
   for (std::size_t start = 17; start + 17 <= end; start += 17) {
@@ -149,7 +107,6 @@ std::vector<int> ReadRow(const std::string& row, int rowIndex, bool truncated, c
 }
 
 TEST(Pdf417RowTest, RowsHoldStartIndicatorsCodewordsAndStopInTheirRowsCluster) {
-  const TPdf417PatternTable& table = SyntheticPdf417Patterns();
   struct {
     std::string Value;
     int Cols;
@@ -165,7 +122,7 @@ TEST(Pdf417RowTest, RowsHoldStartIndicatorsCodewordsAndStopInTheirRowsCluster) {
     options.Cols = c.Cols;
     TPdf417Symbol symbol = EncodePdf417Codewords(c.Value, options);
     for (bool truncated : {false, true}) {
-      std::vector<std::string> rows = Pdf417RowModules(symbol, truncated, table);
+      std::vector<std::string> rows = Pdf417RowModules(symbol, truncated);
       ASSERT_EQ(rows.size(), std::size_t(symbol.Rows));
       for (int r = 0; r < symbol.Rows; ++r) {
         const std::string& row = rows[r];
@@ -181,7 +138,7 @@ TEST(Pdf417RowTest, RowsHoldStartIndicatorsCodewordsAndStopInTheirRowsCluster) {
           EXPECT_EQ(row.substr(row.size() - 18), "111111101000101001");
           expected.push_back(indicators.Right);
         }
-        EXPECT_EQ(ReadRow(row, r, truncated, table), expected) << "row " << r;
+        EXPECT_EQ(ReadRow(row, r, truncated), expected) << "row " << r;
       }
     }
   }
@@ -205,7 +162,7 @@ TEST(Pdf417RowTest, RefusesSymbolsWhoseShapeAndCodewordsDisagree) {
       broken([](TPdf417Symbol& s) { s.ErrorLevel = 9; }),
   };
   for (const TPdf417Symbol& symbol : cases)
-    EXPECT_THROW(Pdf417RowModules(symbol, false, SyntheticPdf417Patterns()), std::invalid_argument);
+    EXPECT_THROW(Pdf417RowModules(symbol, false), std::invalid_argument);
 }
 
 }  // namespace

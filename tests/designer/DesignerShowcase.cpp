@@ -41,6 +41,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationDisplayName("Quorvel");
   QTemporaryDir folder;
   QDir::setCurrent(folder.path());
+  qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());  // no settings of the user
   QStringList args = application.arguments().mid(1);
   std::string label = args.contains("--shelf") ? quorvel::test::WriteShelfLabel(folder.path().toStdString())
                                                : quorvel::test::WriteEveryKindLabel(folder.path().toStdString());

@@ -21,6 +21,7 @@
 #include "designer/DesignPage.h"
 #include "designer/DesignPanel.h"
 #include "designer/Form2.h"
+#include "document/DesignerSettings.h"
 #include "document/LabelFile.h"
 #include "barcode/Ean.h"
 #include "document/ShapeControl.h"
@@ -159,8 +160,8 @@ TEST_F(Form2Test, ShowsEveryCaptionAndDefault) {
 }
 
 TEST_F(Form2Test, SettingsFilesAreReadAtCreationAndTheUnknownPrinterKept) {
-  WriteFile(Path("drucker.ini"), "Nicht installiert\r\n");
-  WriteFile(Path("data2.ini"), "0\r\n1\r\n195\r\n288\r\n3\r\n8\r\n0\r\n2,5\r\nserie.csv\r\n6,2\r\n2,5\r\n3\r\n");
+  WriteFile(SettingsPath("drucker.ini"), "Nicht installiert\r\n");
+  WriteFile(SettingsPath("data2.ini"), "0\r\n1\r\n195\r\n288\r\n3\r\n8\r\n0\r\n2,5\r\nserie.csv\r\n6,2\r\n2,5\r\n3\r\n");
   EXPECT_EQ(Child<QComboBox>("PrinterBox")->currentText(), "Nicht installiert");
   EXPECT_EQ(Child<QComboBox>("PrinterBox")->count(), 1);
   EXPECT_TRUE(Child<QRadioButton>("Landscape")->isChecked());
@@ -171,7 +172,7 @@ TEST_F(Form2Test, SettingsFilesAreReadAtCreationAndTheUnknownPrinterKept) {
   EXPECT_EQ(Form().Document().PrinterName, "Nicht installiert");
 
   Child<QPushButton>("SavePrinter")->click();
-  EXPECT_EQ(ReadFile(Path("drucker.ini")), "Nicht installiert\r\n");
+  EXPECT_EQ(ReadFile(SettingsPath("drucker.ini")), "Nicht installiert\r\n");
 }
 
 TEST_F(Form2Test, AnOpenedLabelShowsEveryObjectThroughItsHost) {
@@ -326,18 +327,18 @@ TEST_F(Form2Test, ClosingAsksWritesTheSettingsAndStaysOpenWhenThatFails) {
   Form().show();
   Type("SheetWidth", "190");
   EXPECT_TRUE(Form().close());
-  EXPECT_EQ(ReadFile(Path("data2.ini")).substr(0, 11), "1\r\n0\r\n190\r\n");
+  EXPECT_EQ(ReadFile(SettingsPath("data2.ini")).substr(0, 11), "1\r\n0\r\n190\r\n");
 
   Form().show();
-  QFile::remove(QString::fromStdString(Path("data2.ini")));
-  QDir().mkpath(QString::fromStdString(Path("data2.ini")));
+  QFile::remove(QString::fromStdString(SettingsPath("data2.ini")));
+  QDir().mkpath(QString::fromStdString(SettingsPath("data2.ini")));
   Form().Document().Modified = true;
   dialogs_.AnswerNo();
   EXPECT_FALSE(Form().close());
   EXPECT_TRUE(Form().isVisible());
   ASSERT_EQ(dialogs_.Messages().size(), 1u);
   EXPECT_NE(dialogs_.Messages()[0].find("data2.ini kann nicht geschrieben werden"), std::string::npos);
-  QDir().rmdir(QString::fromStdString(Path("data2.ini")));
+  QDir().rmdir(QString::fromStdString(SettingsPath("data2.ini")));
   dialogs_.AnswerNo();
   MenuItem("Ende")->trigger();  // the menu closes the same way
   EXPECT_FALSE(Form().isVisible());

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 
 #include "LabelFileSupport.h"
 #include "document/DesignerSettings.h"
+#include "platform/TextCodec.h"
 #include "support/TempDir.h"
 
 namespace quorvel {
@@ -95,6 +98,28 @@ TEST_F(DesignerSettingsTest, ThePrinterNameIsKeptEvenForAPrinterThatIsNotInstall
   document_.PrinterName = "B\xFCro";
   WritePrinterSettings(document_, Path("drucker.ini"));
   EXPECT_EQ(ReadFile(Path("drucker.ini")), "B\xFCro\r\n");
+}
+
+// Settings live where Linux keeps them, whatever the working directory, also
+// below a home folder whose name is not ASCII; the folder is made on the
+// first write.
+TEST_F(DesignerSettingsTest, SettingsLiveInTheUsersConfigurationFolderOfTheProgram) {
+  const QString config = QString::fromStdString(Path("")) + QString::fromUtf8("/J\u00FCrgen/.config");
+  const QByteArray previousConfig = qgetenv("XDG_CONFIG_HOME");
+  const QString previousName = QCoreApplication::applicationName();
+  qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
+  QCoreApplication::setApplicationName("quorvel");
+
+  EXPECT_EQ(SettingsFolder(), config + "/quorvel");
+  EXPECT_EQ(ToQString(SettingsPath(kSheetSettingsFile)), config + "/quorvel/data2.ini");
+  WriteSheetSettings(document_, SettingsPath(kSheetSettingsFile));
+  EXPECT_TRUE(QFile::exists(config + "/quorvel/data2.ini"));
+  TLabelDocument read;
+  ReadSheetSettings(read, SettingsPath(kSheetSettingsFile));
+  EXPECT_EQ(read.Layout.SheetHeight, "2");
+
+  QCoreApplication::setApplicationName(previousName);
+  qputenv("XDG_CONFIG_HOME", previousConfig);
 }
 
 }  // namespace

@@ -192,7 +192,6 @@ TEST_F(DocumentCommandsTest, OpenAfterCancellingTheSaveDialogSavesNothingAndStil
   EXPECT_TRUE(document_.HasLoadedFile);
   EXPECT_FALSE(document_.HasSavedFile);
   EXPECT_EQ(view_.replacements, 1);
-  EXPECT_EQ(QDir::currentPath().toStdString(), Path(""));  // the dialogs left it elsewhere
 }
 
 TEST_F(DocumentCommandsTest, OpenThatIsCancelledLeavesTheLabelAsItWas) {
@@ -249,50 +248,53 @@ TEST_F(DocumentCommandsTest, ASaveThatFailsStopsTheCommandThatAsked) {
   EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("t.lab"))));
 }
 
-TEST_F(DocumentCommandsTest, CloseWritesTheSheetSettingsEveryTime) {
+TEST_F(DocumentCommandsTest, CloseWritesTheSheetSettingsEveryTimeIntoTheSettingsFolder) {
+  dialogs_.AnswerCancel();
+  commands_.Open();  // the dialog leaves the working directory elsewhere
   document_.Layout.SheetWidth = "195";
   EXPECT_TRUE(commands_.Close());
-  EXPECT_EQ(ReadFile(Path("data2.ini")), CrLf({"1", "0", "195", "", "", "", "", "", "", "", "", ""}));
-  EXPECT_TRUE(dialogs_.Questions().empty());
+  EXPECT_EQ(ReadFile(SettingsPath("data2.ini")), CrLf({"1", "0", "195", "", "", "", "", "", "", "", "", ""}));
+  EXPECT_EQ(dialogs_.Questions().size(), 1u);
 
   Change(7);
   dialogs_.AnswerNo();
   document_.Landscape = true;
   EXPECT_TRUE(commands_.Close());
-  EXPECT_EQ(ReadFile(Path("data2.ini")).substr(0, 6), "0\r\n1\r\n");
+  EXPECT_EQ(ReadFile(SettingsPath("data2.ini")).substr(0, 6), "0\r\n1\r\n");
 }
 
 TEST_F(DocumentCommandsTest, CloseStopsWhenTheSettingsCannotBeWrittenOrTheWantedSaveFails) {
-  QDir().mkpath(QString::fromStdString(Path("data2.ini")));
+  QDir().mkpath(QString::fromStdString(SettingsPath("data2.ini")));
   EXPECT_FALSE(commands_.Close());
   ASSERT_EQ(dialogs_.Messages().size(), 1u);
   EXPECT_NE(dialogs_.Messages()[0].find("data2.ini kann nicht geschrieben werden"), std::string::npos);
-  QDir().rmdir(QString::fromStdString(Path("data2.ini")));
+  QDir().rmdir(QString::fromStdString(SettingsPath("data2.ini")));
 
   Add(document_, TObjectKind::okPicture).PictureFile = "x\ny.jpg";
   document_.Modified = true;
   dialogs_.AnswerYes();
   dialogs_.AnswerFile(Path("bild.lab"));
   EXPECT_FALSE(commands_.Close());
-  EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("data2.ini"))));
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(SettingsPath("data2.ini"))));
   ExpectEverythingAnswered();
 }
 
-TEST_F(DocumentCommandsTest, StartReadsBothSettingsFilesFromTheStartDirectory) {
-  WriteFile(Path("drucker.ini"), CrLf({"Nicht installiert"}));
-  WriteFile(Path("data2.ini"), CrLf({"0", "1", "200"}));
+TEST_F(DocumentCommandsTest, StartReadsBothSettingsFilesFromTheSettingsFolderNotTheWorkingDirectory) {
+  WriteFile(SettingsPath("drucker.ini"), CrLf({"Nicht installiert"}));
+  WriteFile(SettingsPath("data2.ini"), CrLf({"0", "1", "200"}));
+  WriteFile(Path("drucker.ini"), CrLf({"Aus dem Arbeitsverzeichnis"}));
+  WriteFile(Path("data2.ini"), CrLf({"1", "0", "100"}));
   TLabelDocument document;
   TDocumentCommands commands(document, dialogs_, view_);
   commands.Start();
-  EXPECT_EQ(document.StartDirectory, Path(""));
   EXPECT_EQ(document.PrinterName, "Nicht installiert");
   EXPECT_TRUE(document.Landscape);
   EXPECT_EQ(document.Layout.SheetWidth, "200");
 }
 
 TEST_F(DocumentCommandsTest, StartReportsAnUnreadableSettingsFileAndGoesOn) {
-  QDir().mkpath(QString::fromStdString(Path("data2.ini")));
-  WriteFile(Path("drucker.ini"), CrLf({"PDF"}));
+  QDir().mkpath(QString::fromStdString(SettingsPath("data2.ini")));
+  WriteFile(SettingsPath("drucker.ini"), CrLf({"PDF"}));
   TLabelDocument document;
   TDocumentCommands commands(document, dialogs_, view_);
   commands.Start();
@@ -304,7 +306,7 @@ TEST_F(DocumentCommandsTest, StartReportsAnUnreadableSettingsFileAndGoesOn) {
 TEST_F(DocumentCommandsTest, SavePrinterWritesTheNameAlone) {
   document_.PrinterName = "Etikettendrucker";
   commands_.SavePrinter();
-  EXPECT_EQ(ReadFile(Path("drucker.ini")), "Etikettendrucker\r\n");
+  EXPECT_EQ(ReadFile(SettingsPath("drucker.ini")), "Etikettendrucker\r\n");
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 //                                      in whole millimetres, as a user enters them
 //   cups_test_helper label PATH        writes a label whose Code 128 takes the series' first value
 //   cups_test_helper decode PNG DPI    prints the text of every label's symbol, one a line, sorted
+//   cups_test_helper label-pdf417 PATH writes a label with a PDF417 symbol of kPdf417Value
+//   cups_test_helper decode-pdf417 PNG DPI  the same for the PDF417 label
 //   cups_test_helper measure PNG DPI   prints the distance of the labels' left edges across
 //                                      and down the sheet in millimetres
 #include <QApplication>
@@ -42,16 +44,36 @@ int Printable(const std::string& queue) {
   return 0;
 }
 
-void WriteLabel(const std::string& path) {
+// The one barcode of a label, in design units (0.1 mm); variable 0: fixed value.
+struct TLabelCode {
+  quorvel::TTypBarCode Type;
+  const char* Value;
+  int Left, Top, Width, Height;
+  int Variable;
+};
+
+// The Code 128 takes the series' first value. The designer's PDF417 (2
+// columns) of 50 x 24 mm at (5, 3) mm holds a fixed value.
+constexpr TLabelCode kSeriesCode{quorvel::TTypBarCode::bcCode128, "X", 80, 20, 440, 240, 1};
+constexpr const char* kPdf417Value = "Quorvel PDF417 / CUPS 4711";
+constexpr TLabelCode kPdf417Code{quorvel::TTypBarCode::bcPDF417, kPdf417Value, 50, 30, 500, 240, 0};
+constexpr double kPdf417Left = 5, kPdf417Top = 3;
+
+void WriteLabel(const std::string& path, const TLabelCode& label) {
   using namespace quorvel;
   TLabelDocument document;
   document.Layout = {"60", "30", "120", "60", "2", "2", "0", "0", "0", "0"};
   TLabelObject& code = document.Append(std::make_unique<TLabelObject>(TObjectKind::okBarcode));
-  code.Left = 80, code.Top = 20, code.Width = 440, code.Height = 240;
-  code.Barcode().SetTypBarCode(TTypBarCode::bcCode128);
-  code.Barcode().SetBarCode("X");
-  code.Variable = 1;
+  code.Left = label.Left, code.Top = label.Top, code.Width = label.Width, code.Height = label.Height;
+  code.Barcode().SetTypBarCode(label.Type);
+  code.Barcode().SetBarCode(label.Value);
+  code.Variable = label.Variable;
   save_label(document, path);
+}
+
+void PrintSorted(std::vector<std::string> texts) {
+  std::sort(texts.begin(), texts.end());
+  for (const auto& text : texts) std::cout << text << "\n";
 }
 
 bool Dark(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
@@ -116,13 +138,29 @@ int Decode(const QImage& image, QPoint first, double pixelsPerMm) {
                               std::lround(kLabelWidth * pixelsPerMm), 20);
     for (const auto& decoded : quorvel::test::Decode(strip, options)) texts.push_back(decoded.Text);
   }
-  std::sort(texts.begin(), texts.end());
-  for (const auto& text : texts) std::cout << text << "\n";
+  PrintSorted(texts);
+  return 0;
+}
+
+// Each label's cell on its own: on the whole page zxing-cpp 1.4 reports
+// some PDF417 symbols twice.
+int DecodePdf417(const QImage& image, QPoint first, double pixelsPerMm) {
+  std::vector<std::string> texts;
+  const double left = first.x() / pixelsPerMm - kPdf417Left, top = first.y() / pixelsPerMm - kPdf417Top;
+  for (int cell = 0; cell < 4; ++cell) {
+    QImage label = image.copy(std::lround((left + cell % 2 * kLabelWidth) * pixelsPerMm),
+                              std::lround((top + cell / 2 * kLabelHeight) * pixelsPerMm),
+                              std::lround(kLabelWidth * pixelsPerMm), std::lround(kLabelHeight * pixelsPerMm));
+    for (const auto& decoded : quorvel::test::Decode(label, {.Formats = "PDF417", .TryRotate = false}))
+      texts.push_back(decoded.Text);
+  }
+  PrintSorted(texts);
   return 0;
 }
 
 int Usage() {
-  std::cerr << "usage: cups_test_helper printable QUEUE | label PATH | decode PNG DPI | measure PNG DPI\n";
+  std::cerr << "usage: cups_test_helper printable QUEUE | label PATH | label-pdf417 PATH | decode PNG DPI |"
+               " decode-pdf417 PNG DPI | measure PNG DPI\n";
   return 2;
 }
 
@@ -134,11 +172,11 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication application(argc, argv);
   if (command == "printable") return Printable(argument);
-  if (command == "label") {
-    WriteLabel(argument);
+  if (command == "label" || command == "label-pdf417") {
+    WriteLabel(argument, command == "label" ? kSeriesCode : kPdf417Code);
     return 0;
   }
-  if ((command != "decode" && command != "measure") || argc != 4) return Usage();
+  if ((command != "decode" && command != "decode-pdf417" && command != "measure") || argc != 4) return Usage();
   QImage image(QString::fromStdString(argument));
   if (image.isNull()) {
     std::cerr << "cannot read " << argument << "\n";
@@ -150,5 +188,6 @@ int main(int argc, char** argv) {
     std::cerr << "the page is blank\n";
     return 1;
   }
+  if (command == "decode-pdf417") return DecodePdf417(image, *first, pixelsPerMm);
   return command == "decode" ? Decode(image, *first, pixelsPerMm) : Measure(image, *first, pixelsPerMm);
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Prints a three-line series through a real CUPS server with a PDF queue and
-# decodes the barcodes of the PDF the queue wrote.
+# Prints a three-line series and four copies of a PDF417 label through a real
+# CUPS server with a PDF queue and decodes the barcodes of the PDFs the queue wrote.
 #   cups-print.sh QUORVEL_BATCH CUPS_TEST_HELPER
 # Exits 77 (skipped) where this machine cannot run CUPS: not root, packages
 # missing, or cupsd does not come up.
@@ -74,17 +74,21 @@ touch "$work/before"
 # cups-pdf writes the file a moment after the job ends: under the home of
 # the user who printed, anonymous jobs under its spool folder. It is done
 # when the queue is empty and the file ends with the PDF trailer.
+#   printed_pdf MARKER DESTINATION   moves the first PDF newer than MARKER there
 pdf=
-printed_pdf() {
-  pdf=$(find "$HOME/PDF" /root/PDF /var/spool/cups-pdf -name '*.pdf' -newer "$work/before" 2>/dev/null | head -n 1)
+complete_pdf_newer_than() {
+  pdf=$(find "$HOME/PDF" /root/PDF /var/spool/cups-pdf -name '*.pdf' -newer "$1" 2>/dev/null | head -n 1)
   [ -n "$pdf" ] && ! lpstat -o "$queue" 2>/dev/null | grep -q . && tail -c 64 "$pdf" | grep -q '%%EOF'
 }
-wait_for 30 printed_pdf \
-  || fail "the PDF queue wrote no complete file within 30 s (log: $(tail -n 5 /var/log/cups/error_log 2>/dev/null))"
-mv "$pdf" "$work/printed.pdf"
+printed_pdf() {
+  wait_for 30 complete_pdf_newer_than "$1" \
+    || fail "the PDF queue wrote no complete file within 30 s (log: $(tail -n 5 /var/log/cups/error_log 2>/dev/null))"
+  mv "$pdf" "$2"
+}
+printed_pdf "$work/before" "$work/printed.pdf"
 
 dpi=254
-pdftoppm -r $dpi -png -singlefile "$work/printed.pdf" "$work/page" 2>/dev/null || fail "pdftoppm cannot read $pdf"
+pdftoppm -r $dpi -png -singlefile "$work/printed.pdf" "$work/page" 2>/dev/null || fail "pdftoppm cannot read the printed PDF"
 [ -n "${CUPS_TEST_KEEP:-}" ] && cp "$work/page.png" "$CUPS_TEST_KEEP"
 decoded=$("$helper" decode "$work/page.png" $dpi) || fail "could not decode the page"
 expected=$(printf 'ALPHA\nBRAVO-2\nCHARLIE-3')
@@ -95,4 +99,16 @@ expected=$(printf 'ALPHA\nBRAVO-2\nCHARLIE-3')
 read -r across down < <("$helper" measure "$work/page.png" $dpi) || fail "could not measure the labels"
 awk -v a="$across" -v d="$down" 'BEGIN { exit !(a > 59.5 && a < 60.5 && d > 29.5 && d < 30.5) }' \
   || fail "labels stand $across mm across and $down mm down, expected 60 and 30 (sheet ${sheet_width} x ${sheet_height} mm)"
-echo "CUPS printed the series at full size (labels $across mm across, $down mm down); decoded: $(echo "$decoded" | tr '\n' ' ')"
+
+# Four copies of a label with a PDF417 symbol.
+"$helper" label-pdf417 "$work/pdf417.lab" || fail "could not write the PDF417 label"
+touch "$work/before-pdf417"
+"$batch" "$work/pdf417.lab" --printer "$queue" --copies 4 \
+  --sheet-width "$sheet_width" --sheet-height "$sheet_height" || fail "quorvel-batch --printer failed for PDF417"
+printed_pdf "$work/before-pdf417" "$work/pdf417.pdf"
+pdftoppm -r $dpi -png -singlefile "$work/pdf417.pdf" "$work/pdf417" 2>/dev/null || fail "pdftoppm cannot read the PDF417 PDF"
+pdf417=$("$helper" decode-pdf417 "$work/pdf417.png" $dpi) || fail "could not decode the PDF417 page"
+expected=$(printf 'Quorvel PDF417 / CUPS 4711\n%.0s' 1 2 3 4)
+[ "$pdf417" = "$expected" ] || fail "decoded PDF417 [$pdf417], expected four times [Quorvel PDF417 / CUPS 4711]"
+
+echo "CUPS printed the series at full size (labels $across mm across, $down mm down); decoded: $(echo "$decoded" | tr '\n' ' ')and 4 x PDF417"

@@ -1,7 +1,35 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <cstdlib>
+#include <memory>
+
+namespace {
+
+// Each test gets a configuration folder of its own, holding an empty
+// settings folder of the program, so that no test reads what another wrote
+// and none touches the user's own settings.
+class TPrivateConfigFolder : public ::testing::EmptyTestEventListener {
+ public:
+  TPrivateConfigFolder() { qputenv("XDG_CONFIG_HOME", outside_.path().toLocal8Bit()); }
+  void OnTestStart(const ::testing::TestInfo&) override {
+    folder_ = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", folder_->path().toLocal8Bit());
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+  }
+  void OnTestEnd(const ::testing::TestInfo&) override {
+    qputenv("XDG_CONFIG_HOME", outside_.path().toLocal8Bit());
+    folder_.reset();
+  }
+
+ private:
+  QTemporaryDir outside_;  // between the tests
+  std::unique_ptr<QTemporaryDir> folder_;
+};
+
+}  // namespace
 
 #ifdef QUORVEL_TEST_WIDGETS
 #include <QApplication>
@@ -23,5 +51,10 @@ int main(int argc, char** argv) {
   }
   TTestApplication application(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  TPrivateConfigFolder config;
+  ::testing::TestEventListeners& listeners = ::testing::UnitTest::GetInstance()->listeners();
+  listeners.Append(&config);
+  const int result = RUN_ALL_TESTS();
+  listeners.Release(&config);
+  return result;
 }

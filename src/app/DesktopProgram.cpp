@@ -1,0 +1,29 @@
+#include "app/DesktopProgram.h"
+
+#include <QFileInfo>
+
+#include "designer/Form2.h"
+#include "platform/TextCodec.h"
+
+namespace quorvel {
+
+TDesktopProgram::TDesktopProgram(IProcessLauncher& launcher, IDialogs& dialogs, IPrinter& printer)
+    : program_(launcher, [&dialogs, &printer] { return std::make_unique<TForm2>(dialogs, printer); }, {}) {}
+
+TForm2& TDesktopProgram::Designer() { return *static_cast<TForm2*>(program_.DesignerWindow()); }
+
+// The label is known by its full name, as the file dialogs give it.
+void TDesktopProgram::Start(const QString& labelFile) {
+  program_.Show();
+  if (labelFile.isEmpty()) return;
+  program_.StartWindow().LoginOkClick();
+  program_.ShowDesigner();
+  Designer().OpenLabel(FromQString(QFileInfo(labelFile).absoluteFilePath()));
+}
+
+int TDesktopProgram::Run(const QString& labelFile) {
+  Start(labelFile);
+  return program_.Run();
+}
+
+}  // namespace quorvel
