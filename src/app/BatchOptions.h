@@ -6,31 +6,42 @@
 
 namespace quorvel {
 
-// What one run of quorvel-batch is asked to do. Numbers stay texts until
-// they are used, so they are refused with the number parser's message.
+// What one run of quorvel-batch is asked to do. Numbers are checked
+// against their ranges when the command line is read. File names are as
+// given (UTF-8 bytes); those the document keeps (label, series, saved label)
+// must be expressible in Windows-1252.
 struct TBatchOptions {
   std::string LabelFile;
   std::string PdfFile;
   std::string PrinterName;
   std::string PngFile;
   std::string SaveFile;
-  std::optional<std::string> Dpi;
-  std::optional<std::string> Copies;
-  std::string StartRow = "1";
-  std::string StartColumn = "1";
+  std::optional<int> Dpi;
+  std::optional<int> Copies;
+  int StartRow = 1;
+  int StartColumn = 1;
   std::optional<std::string> SeriesFile;
   bool SeriesFromLabel = false;
-  std::string FirstLine = "1";
-  std::string LastLine = "9999";
-  std::string EachCount = "1";
-  std::optional<std::string> QuantityColumn;
-  std::optional<std::string> SheetWidth;
-  std::optional<std::string> SheetHeight;
+  int FirstLine = 1;
+  int LastLine = 9999;
+  int EachCount = 1;
+  std::optional<int> QuantityColumn;
+  std::optional<int> SheetWidth;
+  std::optional<int> SheetHeight;
   std::optional<bool> Landscape;
+  // Production runs through the print server (--printer only).
+  std::optional<int> JobSheets;
+  bool Wait = false;
+  std::string ReportFile;
+  // Sheets of the run that are printed, from 1.
+  std::optional<int> FromSheet;
+  std::optional<int> ToSheet;
   bool Help = false;
 
   bool Prints() const { return !PdfFile.empty() || !PrinterName.empty(); }
   bool PrintsSeries() const { return SeriesFile.has_value() || SeriesFromLabel; }
+  // Whether the run goes to the print server as jobs of its own.
+  bool PrintsJobs() const { return JobSheets || Wait || !ReportFile.empty(); }
 };
 
 // A command line that cannot be understood; what() says why.
@@ -47,6 +58,6 @@ class EUsageError : public std::exception {
 TBatchOptions ParseBatchArguments(const std::vector<std::string>& arguments);
 
 // The text of --help, UTF-8.
-const char* BatchUsage();
+const std::string& BatchUsage();
 
 }  // namespace quorvel

@@ -36,9 +36,9 @@ std::string SettingsPath(const std::string& name) {
 
 std::optional<std::vector<std::string>> ReadSettingsFile(const std::string& path) {
   if (!FileExists(path)) return std::nullopt;
-  const std::string text = ReadTextFile(path);
+  TTextLineReader reader(path, kLabelFileLimits);
   std::vector<std::string> lines;
-  for (std::string_view line : SplitLines(text)) lines.emplace_back(line);
+  for (std::string line; reader.NextLine(line);) lines.push_back(line);
   return lines;
 }
 

@@ -15,9 +15,6 @@ namespace quorvel {
 namespace {
 
 constexpr std::size_t kMaxSeparators = 31;
-// No field the program writes comes near this; a longer line is not a label
-// line, and reading it on would only cost time and memory.
-constexpr std::size_t kMaxLineLength = 65536;
 // The fields every object line begins with, before its kind's own.
 constexpr std::size_t kCommonFields = 3;
 
@@ -171,16 +168,12 @@ std::unique_ptr<TLabelObject> ReadObject(TObjectKind kind, const TFieldReader& f
 }
 
 void ReadLines(TLabelDocument& document, const std::string& path) {
-  std::string text = ReadTextFile(path);
-  std::vector<std::string_view> lines = SplitLines(text);
-  if (lines.empty()) throw EUserError(Cp1252FromUtf8("Die Etikettendatei ") + path + " ist leer.");
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    TFilePlace place{path, i + 1};
-    if (lines[i].size() > kMaxLineLength)
-      Fail(place, nullptr,
-           Cp1252FromUtf8("mehr als ") + std::to_string(kMaxLineLength) + " Zeichen; das ist keine Etikettendatei.");
-    TFieldReader fields(lines[i]);
-    if (i == 0) {
+  TTextLineReader reader(path, kLabelFileLimits);
+  std::string line;
+  while (reader.NextLine(line)) {
+    TFilePlace place{path, static_cast<std::size_t>(reader.LineNumber())};
+    TFieldReader fields(line);
+    if (reader.LineNumber() == 1) {
       ReadHeader(document, fields, place);
       continue;
     }
@@ -194,6 +187,7 @@ void ReadLines(TLabelDocument& document, const std::string& path) {
     int number = object->Number;
     document.Append(std::move(object)).Number = number;
   }
+  if (reader.LineNumber() == 0) throw EUserError(Cp1252FromUtf8("Die Etikettendatei ") + path + " ist leer.");
 }
 
 }  // namespace

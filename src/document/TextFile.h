@@ -1,8 +1,9 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
+
+#include "platform/TextLineReader.h"
 
 namespace quorvel {
 
@@ -12,19 +13,15 @@ namespace quorvel {
 // Whether anything (a file, a folder, a device) exists at the path.
 bool FileExists(const std::string& path);
 
-// The file's text in Windows-1252. The bytes are read as UTF-8 when they
-// begin with a UTF-8 byte-order mark or are well-formed UTF-8 holding
-// non-ASCII characters, and as Windows-1252 otherwise. Throws EUserError
-// naming the file when it cannot be read, also when the path names no
-// regular file (a folder, a device, a pipe), which is never opened.
-std::string ReadTextFile(const std::string& path);
+// Label and settings files are small: one larger than 16 MiB, or with a
+// line longer than any field the program writes, is no such file, and
+// reading it on would only cost time and memory. They are read line by line
+// with TTextLineReader, which checks both and names the line.
+inline constexpr TTextLimits kLabelFileLimits{16 << 20, 65536};
 
-// The lines of a text, ended by LF or CR LF; a last line without an end counts.
-std::vector<std::string_view> SplitLines(std::string_view text);
-
-// Writes the lines, each ended by CR LF, in Windows-1252. The text goes to a
-// temporary file that replaces the target only when complete, so a failure
-// leaves any earlier file as it was. Throws EUserError naming the file.
+// Writes the lines, each ended by CR LF, in Windows-1252, safely (TSafeFile):
+// a failure leaves any earlier file as it was. Throws EUserError naming the
+// file and the system's reason.
 void WriteTextFile(const std::string& path, const std::vector<std::string>& lines);
 
 }  // namespace quorvel

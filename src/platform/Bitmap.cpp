@@ -4,6 +4,7 @@
 
 #include "platform/Errors.h"
 #include "platform/Rounding.h"
+#include "platform/SafeFile.h"
 #include "platform/TextCodec.h"
 
 namespace quorvel {
@@ -85,10 +86,18 @@ TColor TBitmap::Pixel(int x, int y) const {
 }
 
 void TBitmap::SaveToFile(const std::string& path) const {
-  QImageWriter writer(ToQString(path), "bmp");
-  if (!writer.write(Image()))
-    throw EGraphicsError("Die Datei " + path + Cp1252FromUtf8(" kann nicht geschrieben werden: ") +
-                         FromQString(writer.errorString()));
+  try {
+    TSafeFile file(NativePath(path));
+    QImageWriter writer(&file.Device(), "bmp");
+    if (!writer.write(Image()))
+      throw EGraphicsError("Die Datei " + path + Cp1252FromUtf8(" kann nicht geschrieben werden: ") +
+                           FromQString(writer.errorString()));
+    file.Commit();
+  } catch (const EGraphicsError&) {
+    throw;
+  } catch (const EUserError& e) {
+    throw EGraphicsError(e.what());
+  }
 }
 
 }  // namespace quorvel

@@ -93,6 +93,13 @@ TTurnedFontScope::TTurnedFontScope(TCanvas& canvas, const TLogFont& font)
 
 TTurnedFontScope::~TTurnedFontScope() { canvas_.turnedFont_ = previous_; }
 
+TCanvasMagnifyScope::TCanvasMagnifyScope(TCanvas& canvas, double factor) : painter_(canvas.Painter()) {
+  painter_.save();
+  painter_.scale(factor, factor);
+}
+
+TCanvasMagnifyScope::~TCanvasMagnifyScope() { painter_.restore(); }
+
 TCanvas::TCanvas(QPainter& painter, int pixelsPerInch, bool isPrinter)
     : painter_(&painter), pixelsPerInch_(pixelsPerInch), isPrinter_(isPrinter) {}
 

@@ -56,6 +56,21 @@ class TTurnedFontScope {
   std::optional<TLogFont> previous_;
 };
 
+// Draws magnified about the origin while the scope lives: a point (x, y)
+// lands at (x * factor, y * factor), pen and font sizes with it. Symbols
+// laid out far larger than any page use it, so that they are laid out at a
+// bounded size and only magnified onto the page.
+class TCanvasMagnifyScope {
+ public:
+  TCanvasMagnifyScope(TCanvas& canvas, double factor);
+  ~TCanvasMagnifyScope();
+  TCanvasMagnifyScope(const TCanvasMagnifyScope&) = delete;
+  TCanvasMagnifyScope& operator=(const TCanvasMagnifyScope&) = delete;
+
+ private:
+  QPainter& painter_;
+};
+
 // A drawing surface: the screen, a bitmap, a printer or PDF page.
 // Coordinates are integer device pixels, x to the right and y downward.
 // Pen, Brush and Font are plain state, applied by every operation.
@@ -109,6 +124,7 @@ class TCanvas {
 
  private:
   friend class TTurnedFontScope;
+  friend class TCanvasMagnifyScope;
 
   QFont CurrentQFont();
   QFontMetricsF Metrics(const QFont& font);

@@ -1,11 +1,12 @@
 #include "platform/JpegReader.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <csetjmp>
 #include <cstdio>
 #include <vector>
 
 #include "platform/Errors.h"
+#include "platform/ReadableFile.h"
 #include "platform/TextCodec.h"
 
 extern "C" {
@@ -82,10 +83,18 @@ void Decode(TDecodeState& s, const QByteArray& data, const std::string& path) {
 
 }  // namespace
 
+QByteArray ReadPictureBytes(const std::string& path) {
+  try {
+    std::string bytes = ReadWholeFile(path, kMaxPictureFileBytes);
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  } catch (const EUserError& e) {
+    if (!QFileInfo::exists(ToQString(path))) throw EPictureError(" Die Datei " + path + " existiert nicht");
+    throw EPictureError(e.what());
+  }
+}
+
 QImage ReadJpegFile(const std::string& path) {
-  QFile file(ToQString(path));
-  if (!file.open(QIODevice::ReadOnly)) throw EPictureError(" Die Datei " + path + " existiert nicht");
-  QByteArray data = file.readAll();
+  QByteArray data = ReadPictureBytes(path);
   if (data.isEmpty()) throw EPictureError(Describe(path, "leere Datei"));
 
   TDecodeState state;

@@ -5,14 +5,30 @@
 
 #include "platform/Errors.h"
 #include "platform/Rounding.h"
+#include "platform/SafeFile.h"
 #include "platform/TextCodec.h"
 
 namespace quorvel {
 
-TPdfPrinter::TPdfPrinter(std::string path, double printableWidthMm, double printableHeightMm, int pixelsPerInch)
-    : path_(std::move(path)), widthMm_(printableWidthMm), heightMm_(printableHeightMm), pixelsPerInch_(pixelsPerInch) {}
+TPdfPrinter::TPdfPrinter(std::string path, double printableWidthMm, double printableHeightMm, int pixelsPerInch,
+                         TPdfCommit commit)
+    : path_(std::move(path)),
+      widthMm_(printableWidthMm),
+      heightMm_(printableHeightMm),
+      pixelsPerInch_(pixelsPerInch),
+      commit_(commit) {}
 
-TPdfPrinter::~TPdfPrinter() { EndDoc(); }
+// A job never ended is no finished file: the old one stays. Qt's PDF
+// engine may throw while it finishes (out of memory); its objects are then
+// left as they are rather than end the program from a destructor.
+TPdfPrinter::~TPdfPrinter() {
+  try {
+    FinishPages();
+  } catch (...) {
+    static_cast<void>(painter_.release());
+    static_cast<void>(writer_.release());
+  }
+}
 
 std::vector<std::string> TPdfPrinter::PrinterNames() { return {"PDF"}; }
 
@@ -45,7 +61,12 @@ int TPdfPrinter::PageHeight() {
 
 void TPdfPrinter::BeginDoc() {
   if (Printing()) throw EPrinterError(Cp1252FromUtf8("Der Druckauftrag läuft bereits"));
-  writer_ = std::make_unique<QPdfWriter>(ToQString(path_));
+  try {
+    file_ = std::make_unique<TSafeFile>(path_);
+  } catch (const EUserError& e) {
+    throw EPrinterError(e.what());
+  }
+  writer_ = std::make_unique<QPdfWriter>(&file_->Device());
   writer_->setResolution(pixelsPerInch_);
   writer_->setPageLayout(Layout());
   writer_->setCreator("Quorvel");
@@ -53,7 +74,8 @@ void TPdfPrinter::BeginDoc() {
   if (!painter_->begin(writer_.get())) {
     painter_.reset();
     writer_.reset();
-    throw EPrinterError("Die Datei " + path_ + Cp1252FromUtf8(" kann nicht geschrieben werden"));
+    file_.reset();
+    throw EPrinterError("Die Datei " + DisplayPath(path_) + Cp1252FromUtf8(" kann nicht geschrieben werden"));
   }
   canvas_ = std::make_unique<TCanvas>(*painter_, pixelsPerInch_, true);
   pagesWritten_ = 1;
@@ -65,12 +87,25 @@ void TPdfPrinter::NewPage() {
   ++pagesWritten_;
 }
 
-void TPdfPrinter::EndDoc() {
+void TPdfPrinter::FinishPages() {
   if (!Printing()) return;
   canvas_.reset();
   painter_->end();
   painter_.reset();
   writer_.reset();
+}
+
+void TPdfPrinter::EndDoc() {
+  if (!Printing()) return;
+  FinishPages();
+  if (commit_ == TPdfCommit::OnEndDoc) Commit();
+}
+
+void TPdfPrinter::Commit() {
+  FinishPages();
+  if (!file_) throw EPrinterError(Cp1252FromUtf8("Es gibt keinen beendeten Druckauftrag"));
+  std::unique_ptr<TSafeFile> file = std::move(file_);
+  file->Commit();
 }
 
 TCanvas& TPdfPrinter::Canvas() {

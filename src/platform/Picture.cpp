@@ -1,6 +1,5 @@
 #include "platform/Picture.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QBuffer>
 #include <QDateTime>
@@ -54,9 +53,7 @@ void CheckBmpComplete(const QByteArray& data, const std::string& path) {
 }  // namespace
 
 QImage ReadBmpFile(const std::string& path) {
-  QFile file(ToQString(path));
-  if (!file.open(QIODevice::ReadOnly)) throw EPictureError(" Die Datei " + path + " existiert nicht");
-  QByteArray data = file.readAll();
+  QByteArray data = ReadPictureBytes(path);
   CheckBmpComplete(data, path);
   QBuffer buffer(&data);
   QImageReader reader(&buffer, "bmp");

@@ -116,22 +116,21 @@ bool LooksLikeUtf8(std::string_view bytes) {
   return sawNonAscii;
 }
 
-std::string EscapedForMessage(std::string_view cp1252) {
-  constexpr std::size_t kMaxShown = 60;
-  auto invisible = [](unsigned char c) {
-    return c < 0x20 || c == 0x7F || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
-  };
-  std::string out;
-  for (char c : cp1252) {
-    std::string piece(1, c);
-    if (invisible(static_cast<unsigned char>(c))) {
+std::string QuotedForMessage(std::string_view cp1252) {
+  constexpr std::size_t kShown = 60;
+  constexpr std::string_view kUndefined = "\x81\x8D\x8F\x90\x9D";
+  std::string quoted = "'";
+  for (std::size_t i = 0; i < cp1252.size() && i < kShown; ++i) {
+    unsigned char c = static_cast<unsigned char>(cp1252[i]);
+    if (c < 0x20 || c == 0x7F || kUndefined.find(static_cast<char>(c)) != std::string_view::npos) {
       static constexpr char kHex[] = "0123456789ABCDEF";
-      piece = {'\\', 'x', kHex[static_cast<unsigned char>(c) >> 4], kHex[c & 0xF]};
+      quoted += {'\\', 'x', kHex[c >> 4], kHex[c & 0xF]};
+    } else {
+      quoted += static_cast<char>(c);
     }
-    if (out.size() + piece.size() > kMaxShown) return out + "\x85";  // "…"
-    out += piece;
   }
-  return out;
+  if (cp1252.size() > kShown) quoted += '\x85';  // "…"
+  return quoted + "'";
 }
 
 }  // namespace quorvel

@@ -22,9 +22,10 @@ std::string FromQString(const QString& text);
 // character, i.e. reading them as Windows-1252 would garble them.
 bool LooksLikeUtf8(std::string_view bytes);
 
-// Text from a file as a message quotes it: control characters and the bytes
-// the code page leaves undefined as \xNN, so that nothing invisible or
-// terminating hides in the message, and cut after 60 characters with "…".
-std::string EscapedForMessage(std::string_view cp1252);
+// Text from a file or the command line as a message quotes it: in single
+// quotes, bytes that are no printable character written as \xNN, and cut
+// to 60 characters with "…" after it, so that no file can garble or flood
+// a message.
+std::string QuotedForMessage(std::string_view cp1252);
 
 }  // namespace quorvel

@@ -1,5 +1,6 @@
 #include "print/LabelPrinting.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "document/LabelDocument.h"
@@ -16,14 +17,18 @@ TLabelPrinting::TLabelPrinting(TLabelDocument& document, IPrinter& printer, IDia
 
 namespace {
 
+// Beyond 5000 mm a PDF page cannot go; 0 would divide by nothing.
+constexpr int kMaxSheetMm = 5000;
+
 int ReadSize(std::string& field, int fallback, const char* message, IDialogs& dialogs) {
   try {
-    return StrToInt(field);
+    int size = StrToInt(field);
+    if (size >= 1 && size <= kMaxSheetMm) return size;
   } catch (const EConvertError&) {
-    dialogs.ShowMessage(Cp1252FromUtf8(message));
-    field = std::to_string(fallback);
-    return fallback;
   }
+  dialogs.ShowMessage(Cp1252FromUtf8(message));
+  field = std::to_string(fallback);
+  return fallback;
 }
 
 }  // namespace
@@ -41,8 +46,8 @@ void TLabelPrinting::setze_aufloesung() {
   printer_.ShowPrintDialog();
   auto [width, height] = ReadPrintableSize(document_.Layout, dialogs_);
   printer_.SetOrientation(document_.Landscape ? TPrinterOrientation::poLandscape : TPrinterOrientation::poPortrait);
-  double pageWidth = printer_.PageWidth();
-  double pageHeight = printer_.PageHeight();
+  double pageWidth = pageWidth_ = printer_.PageWidth();
+  double pageHeight = pageHeight_ = printer_.PageHeight();
   // The user enters the printable size in portrait terms.
   if (document_.Landscape)
     scale_ = {pageWidth / height, pageHeight / width};
@@ -92,7 +97,42 @@ void TLabelPrinting::BeginRun(const TStartCell& start) {
   run_.LabelWidth = StrToFloat(layout.LabelWidth);
   run_.LabelHeight = StrToFloat(layout.LabelHeight);
   run_.NewPagePending = false;
+  run_.Sheet = 1;
   CheckStartCell();
+}
+
+void TLabelPrinting::SetSheetRange(long long first, long long last) {
+  firstSheet_ = first;
+  lastSheet_ = last;
+}
+
+long long TLabelPrinting::CellsPerSheet() const {
+  return static_cast<long long>(run_.Rows) * static_cast<long long>(run_.Columns);
+}
+
+// The cell of the next copy counted from the current sheet's first; past its
+// last when the next copy begins a sheet.
+long long TLabelPrinting::NextCell() const {
+  if (run_.NewPagePending) return CellsPerSheet();
+  return static_cast<long long>(run_.PrintRow * run_.Columns + run_.PrintColumn);
+}
+
+long long TLabelPrinting::SheetOfCopy(long long ahead) const {
+  return run_.Sheet + (NextCell() + ahead) / CellsPerSheet();
+}
+
+void TLabelPrinting::Plan(long long ahead, long long copies, int line, std::vector<TSheetContents>& sheets) const {
+  const long long cells = CellsPerSheet(), next = NextCell();
+  for (long long end = ahead + copies; ahead < end;) {
+    long long sheet = SheetOfCopy(ahead);
+    long long onSheet = std::min(end - ahead, cells - (next + ahead) % cells);
+    if (sheets.size() < static_cast<std::size_t>(sheet)) sheets.resize(static_cast<std::size_t>(sheet));
+    TSheetContents& contents = sheets[static_cast<std::size_t>(sheet - 1)];
+    if (line > 0 && contents.FirstLine == 0) contents.FirstLine = line;
+    if (line > 0) contents.LastLine = line;
+    contents.Labels += onSheet;
+    ahead += onSheet;
+  }
 }
 
 void TLabelPrinting::CheckStartCell() const {
@@ -103,25 +143,56 @@ void TLabelPrinting::CheckStartCell() const {
                    FloatToStr(run_.Rows) + " Zeilen und " + FloatToStr(run_.Columns) + " Spalten");
 }
 
+void TLabelPrinting::CheckSheetCount(long long labels) const {
+  long long sheets = labels > 0 ? SheetOfCopy(labels - 1) : 1;
+  if (sheets <= kMaxSheets) return;
+  throw EUserError(Cp1252FromUtf8("Der Druck bräuchte ") + std::to_string(sheets) +
+                   Cp1252FromUtf8(" Blätter; ein Druck hat höchstens ") + std::to_string(kMaxSheets) +
+                   Cp1252FromUtf8(" Blätter"));
+}
+
 void TLabelPrinting::PrintCopies(const std::string& count, const TStartCell& start) {
   BeginRun(start);
   // Read before the job begins, so a typing error never wastes a sheet.
   int copies = StrToInt(count);
+  if (copies > kMaxCopies)
+    throw EUserError(Cp1252FromUtf8("Höchstens ") + std::to_string(kMaxCopies) +
+                     Cp1252FromUtf8(" Exemplare auf einmal, nicht ") + std::to_string(copies));
+  CheckSheetCount(copies);
   setze_aufloesung();
   BeginJob();
   InJob([&] {
-    for (int i = 0; i < copies; ++i) drucke_serie();
+    for (int i = 0; i < copies && !PastLastSheet(); ++i) drucke_serie();
   });
 }
 
+std::vector<TSheetContents> TLabelPrinting::PlanCopies(const std::string& count, const TStartCell& start) {
+  BeginRun(start);
+  int copies = StrToInt(count);
+  CheckSheetCount(copies);
+  std::vector<TSheetContents> sheets;
+  Plan(0, copies, 0, sheets);
+  return sheets;
+}
+
+// A label wholly off the printable area would draw nothing there; skipping
+// it keeps a grid far larger than the sheet from filling the page's memory.
+bool TLabelPrinting::CellOnPage(double x, double y) const {
+  return x * scale_.X < pageWidth_ && y * scale_.Y < pageHeight_ && (x + run_.LabelWidth) * scale_.X > 0 &&
+         (y + run_.LabelHeight) * scale_.Y > 0;
+}
+
 void TLabelPrinting::drucke_serie() {
+  if (beforeEachLabel_) beforeEachLabel_();
   if (run_.NewPagePending) {
-    printer_.NewPage();
+    ++run_.Sheet;
+    if (run_.Sheet > firstSheet_ && run_.Sheet <= lastSheet_) printer_.NewPage();
     run_.NewPagePending = false;
   }
   double x = (run_.LabelWidth + run_.ColumnGap) * run_.PrintColumn + run_.LeftMargin;
   double y = (run_.LabelHeight + run_.RowGap) * run_.PrintRow + run_.TopMargin;
-  ausgabe_etikett(document_, printer_.Canvas(), x, y, scale_);
+  bool printed = run_.Sheet >= firstSheet_ && run_.Sheet <= lastSheet_;
+  if (printed && CellOnPage(x, y)) ausgabe_etikett(document_, printer_.Canvas(), x, y, scale_);
   bool lastColumn = run_.PrintColumn == run_.Columns - 1;
   if (lastColumn && run_.PrintRow == run_.Rows - 1) {
     run_.PrintRow = 0;

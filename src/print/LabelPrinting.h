@@ -1,7 +1,9 @@
 #pragma once
 
+#include <climits>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "print/LabelRenderer.h"
 #include "print/PrintRun.h"
@@ -13,9 +15,15 @@ class IPrinter;
 class TLabelDocument;
 struct TSheetLayout;
 
+// Upper bounds of one run, checked before its first sheet, so that a typing
+// error cannot fill a disk or keep a printer busy for days.
+inline constexpr int kMaxCopies = 100'000;       // copies of one label
+inline constexpr int kMaxLineCopies = 10'000;   // copies of one series line
+inline constexpr int kMaxSheets = 50'000;        // sheets of one run
+
 // The printable width and height in portrait millimetres, as the set-up
-// reads them: a size that is not a whole number is reported, replaced in
-// the field by 195 or 288, and used so.
+// reads them: a size that is not a whole number from 1 to 5000 is reported,
+// replaced in the field by 195 or 288, and used so.
 struct TPrintableSize {
   int Width;
   int Height;
@@ -26,6 +34,14 @@ TPrintableSize ReadPrintableSize(TSheetLayout& layout, IDialogs& dialogs);
 struct TStartCell {
   std::string Row = "1";
   std::string Column = "1";
+};
+
+// What one sheet of a run holds: the series lines on it (0 for copies of the
+// label) and the number of labels.
+struct TSheetContents {
+  int FirstLine = 0;
+  int LastLine = 0;
+  long long Labels = 0;
 };
 
 // The print actions of one label document on one printer. Every action
@@ -46,6 +62,21 @@ class TLabelPrinting {
 
   // "Start Drucken" of the current label: `count` copies from the start cell.
   void PrintCopies(const std::string& count, const TStartCell& start);
+  // The sheets PrintCopies fills, read and checked as it reads them.
+  std::vector<TSheetContents> PlanCopies(const std::string& count, const TStartCell& start);
+
+  // The sheets printed, from 1. The others are laid out alike but not
+  // printed, so that a part of a run puts every label where the whole run
+  // does. All sheets unless set.
+  void SetSheetRange(long long first, long long last);
+  // The sheet that the copy `ahead` copies after the next one goes on.
+  long long SheetOfCopy(long long ahead) const;
+  // Whether any sheet from `first` to `last` is printed.
+  bool PrintsAnyOf(long long first, long long last) const { return first <= lastSheet_ && last >= firstSheet_; }
+  bool PastLastSheet() const { return SheetOfCopy(0) > lastSheet_; }
+  // Adds `copies` copies from the copy `ahead` after the next one to the
+  // plan of sheets, as of series line `line` (0 for none).
+  void Plan(long long ahead, long long copies, int line, std::vector<TSheetContents>& sheets) const;
 
   // Prints one copy at the run's cell and advances it; after the last cell
   // of a sheet the next copy begins a new page.
@@ -59,6 +90,14 @@ class TLabelPrinting {
   // sheet without end.
   void BeginRun(const TStartCell& start);
 
+  // Refuses (EUserError) a run of `labels` copies from the run's cell that
+  // would need more than kMaxSheets sheets. Call after BeginRun.
+  void CheckSheetCount(long long labels) const;
+
+  // Called before every copy is placed; may throw to stop the run between
+  // labels (the job then ends as after any error).
+  void SetBeforeEachLabel(std::function<void()> hook) { beforeEachLabel_ = std::move(hook); }
+
   // Ends any open job and begins a new one.
   void BeginJob();
   // Runs the body inside the open job; ends the job also when the body throws.
@@ -71,12 +110,20 @@ class TLabelPrinting {
 
  private:
   void CheckStartCell() const;
+  bool CellOnPage(double x, double y) const;
+  long long CellsPerSheet() const;
+  long long NextCell() const;
 
   TLabelDocument& document_;
   IPrinter& printer_;
   IDialogs& dialogs_;
   TPrintRun run_;
   TScale scale_;
+  double pageWidth_ = 0;
+  double pageHeight_ = 0;
+  long long firstSheet_ = 1;
+  long long lastSheet_ = LLONG_MAX;
+  std::function<void()> beforeEachLabel_;
 };
 
 }  // namespace quorvel

@@ -1,5 +1,7 @@
 #include "print/LabelRenderer.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "barcode/Ean.h"
@@ -101,12 +103,27 @@ class TLabelPainter {
       target_.StretchDraw(rect, picture.Image());
   }
 
+  // A symbol's layout holds a value per pixel of its box. A box far larger
+  // than any page is laid out at a bounded size and drawn magnified, so no
+  // allocation grows with it and the page shows the same part of it.
   void DrawBarcode(TLabelObject& o) {
-    TTargetRect r = RoundedTerms(o);
     TEan& barcode = o.Barcode();
     barcode.SetDisableEditor(true);
-    barcode.PaintTo(target_, {r.X1, r.Y1, r.X2, r.Y2});
+    double x1 = x0_ + o.Left * scale_.X / 10, y1 = y0_ + o.Top * scale_.Y / 10;
+    double width = o.Width * scale_.X / 10, height = o.Height * scale_.Y / 10;
+    double extent = std::max({std::abs(x1), std::abs(y1), std::abs(x1 + width), std::abs(y1 + height)});
+    if (extent <= kMaxSymbolPixels) {
+      TTargetRect r = RoundedTerms(o);
+      barcode.PaintTo(target_, {r.X1, r.Y1, r.X2, r.Y2});
+      return;
+    }
+    double shrink = kMaxSymbolPixels / extent;
+    TCanvasMagnifyScope magnified(target_, 1 / shrink);
+    int left = RoundHalfEven(x1 * shrink), top = RoundHalfEven(y1 * shrink);
+    barcode.PaintTo(target_, {left, top, left + RoundHalfEven(width * shrink), top + RoundHalfEven(height * shrink)});
   }
+
+  static constexpr double kMaxSymbolPixels = 1 << 16;
 
   TCanvas& target_;
   TScale scale_;

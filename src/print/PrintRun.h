@@ -20,6 +20,8 @@ struct TPrintRun {
   // Beginning it only then keeps a run that fills its last sheet exactly
   // from feeding out a blank one.
   bool NewPagePending = false;
+  // The sheet the run is on, from 1.
+  long long Sheet = 1;
 };
 
 }  // namespace quorvel

@@ -1,9 +1,11 @@
 #pragma once
 
-#include <fstream>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/TextLineReader.h"
 
 namespace quorvel {
 
@@ -12,23 +14,17 @@ namespace quorvel {
 // is kept, so variables above 30 work too.
 std::vector<std::string> SplitSeriesLine(std::string_view line);
 
-// Reads a series file line by line, whatever its size, in Windows-1252.
-// A file that is well-formed UTF-8 holding non-ASCII characters (as
-// spreadsheets on this platform write them) is converted to Windows-1252;
-// a byte-order mark is dropped. Lines end at LF or CR LF.
-class TSeriesFileReader {
+// A series line may hold many values, but not a whole file: longer lines
+// are refused with a message naming the line. The file itself may be as
+// long as a run needs.
+inline constexpr TTextLimits kSeriesFileLimits{UINT64_MAX, 1 << 20};
+
+// Reads a series file line by line, whatever its size, in Windows-1252
+// (see TTextLineReader). Throws EUserError when the file cannot be opened,
+// is no regular file, or holds a line over the limit.
+class TSeriesFileReader : public TTextLineReader {
  public:
-  // Throws EUserError when the file cannot be opened.
-  explicit TSeriesFileReader(const std::string& path);
-
-  // The next line, without its line break; false at the end of the file.
-  // Throws EUserError on a read error.
-  bool NextLine(std::string& line);
-
- private:
-  std::string path_;
-  std::ifstream in_;
-  bool utf8_ = false;
+  explicit TSeriesFileReader(const std::string& path) : TTextLineReader(path, kSeriesFileLimits) {}
 };
 
 }  // namespace quorvel

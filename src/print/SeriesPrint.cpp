@@ -1,6 +1,7 @@
 #include "print/SeriesPrint.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 #include "document/KindDescription.h"
 #include "document/LabelDocument.h"
@@ -13,8 +14,6 @@
 
 namespace quorvel {
 namespace {
-
-bool FileExists(const std::string& path) { return QFileInfo(ToQString(path)).isFile(); }
 
 int OptionalInt(const std::string& text) {
   try {
@@ -44,34 +43,91 @@ int SeriesCopies(const std::vector<std::string>& values, int quantityColumn, int
   }
 }
 
+namespace {
+
+// A series run's fields, read before its job begins so that a typing error
+// never wastes a sheet, and its file read once to count the lines and check
+// every line's copies.
+struct TSeriesRun {
+  std::string Path;
+  int QuantityColumn = 0;
+  int FirstLine = 1;
+  int LastLine = 1;
+  int EachCount = 1;
+  int Lines = 0;
+  long long Labels = 0;
+
+  bool InRange(int line) const { return line >= FirstLine && line <= LastLine; }
+  int Copies(const std::vector<std::string>& values) const { return SeriesCopies(values, QuantityColumn, EachCount); }
+};
+
+TSeriesRun BeginSeriesRun(TLabelPrinting& printing, const TSeriesOptions& options,
+                          const std::function<void(int line, int copies)>& eachLine = {}) {
+  TLabelDocument& document = printing.Document();
+  TSeriesRun run;
+  run.Path = document.SeriesFileName;
+  if (!QFileInfo::exists(ToQString(run.Path))) throw EUserError("Die Datei " + run.Path + " existiert nicht !");
+  run.QuantityColumn = document.QuantityColumn.empty() ? 0 : OptionalInt(document.QuantityColumn);
+  printing.BeginRun(options.Start);
+  run.FirstLine = StrToInt(options.FirstLine);
+  run.LastLine = StrToInt(options.LastLine);
+  run.EachCount = StrToInt(options.EachCount);
+  if (run.EachCount > kMaxLineCopies)
+    throw EUserError(Cp1252FromUtf8("Höchstens ") + std::to_string(kMaxLineCopies) +
+                     Cp1252FromUtf8(" Exemplare je Zeile, nicht ") + std::to_string(run.EachCount));
+  TSeriesFileReader reader(run.Path);
+  std::string line;
+  while (reader.NextLine(line)) {
+    ++run.Lines;
+    if (!run.InRange(run.Lines)) continue;
+    int copies = std::max(run.Copies(SplitSeriesLine(line)), 0);
+    if (copies > kMaxLineCopies)
+      throw EUserError("Die Seriendatei " + run.Path + Cp1252FromUtf8(" verlangt in Zeile ") +
+                       std::to_string(run.Lines) + ", Spalte " + std::to_string(run.QuantityColumn) + " " +
+                       std::to_string(copies) + Cp1252FromUtf8(" Exemplare; höchstens ") +
+                       std::to_string(kMaxLineCopies) + Cp1252FromUtf8(" sind möglich"));
+    if (eachLine) eachLine(run.Lines, copies);
+    run.Labels += copies;
+  }
+  printing.CheckSheetCount(run.Labels);
+  return run;
+}
+
+}  // namespace
+
+std::vector<TSheetContents> PlanSeries(TLabelPrinting& printing, const TSeriesOptions& options) {
+  std::vector<TSheetContents> sheets;
+  long long placed = 0;
+  BeginSeriesRun(printing, options, [&](int line, int copies) {
+    printing.Plan(placed, copies, line, sheets);
+    placed += copies;
+  });
+  return sheets;
+}
+
 void PrintSeries(TLabelPrinting& printing, const TSeriesOptions& options) {
   TLabelDocument& document = printing.Document();
-  const std::string& path = document.SeriesFileName;
-  if (!FileExists(path)) throw EUserError("Die Datei " + path + " existiert nicht !");
-  int quantityColumn = document.QuantityColumn.empty() ? 0 : OptionalInt(document.QuantityColumn);
-  printing.BeginRun(options.Start);
-  // Every field is read before the job begins, so a typing error never wastes a sheet.
-  int firstLine = StrToInt(options.FirstLine);
-  int lastLine = StrToInt(options.LastLine);
-  int eachCount = StrToInt(options.EachCount);
+  TSeriesRun run = BeginSeriesRun(printing, options);
   printing.setze_aufloesung();
-  TSeriesFileReader reader(path);
+  TSeriesFileReader reader(run.Path);
   printing.BeginJob();
   printing.InJob([&] {
     std::string line;
-    int labels = 0;
-    for (int lineNumber = 1; reader.NextLine(line); ++lineNumber) {
-      if (lineNumber >= firstLine && lineNumber <= lastLine) {
+    long long labels = 0;
+    for (int lineNumber = 1; !printing.PastLastSheet() && reader.NextLine(line); ++lineNumber) {
+      if (run.InRange(lineNumber)) {
         try {
           std::vector<std::string> values = SplitSeriesLine(line);
-          ApplySeriesValues(document, values);
-          int copies = SeriesCopies(values, quantityColumn, eachCount);
+          int copies = run.Copies(values);
+          // Lines on sheets that are not printed only take their cells.
+          if (printing.PrintsAnyOf(printing.SheetOfCopy(0), printing.SheetOfCopy(std::max(copies, 1) - 1)))
+            ApplySeriesValues(document, values);
           for (int copy = 0; copy < copies; ++copy, ++labels) printing.drucke_serie();
         } catch (const EUserError& e) {
           throw EUserError(std::string(e.what()) + " (Zeile " + std::to_string(lineNumber) + " der Seriendatei)");
         }
       }
-      if (options.Progress) options.Progress(lineNumber, labels);
+      if (options.Progress) options.Progress({lineNumber, run.Lines, labels});
     }
   });
 }

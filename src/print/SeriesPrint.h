@@ -10,6 +10,13 @@ namespace quorvel {
 
 class TLabelDocument;
 
+// How far a series run is.
+struct TSeriesProgress {
+  int LinesRead = 0;
+  int TotalLines = 0;  // of the whole file
+  long long LabelsPlaced = 0;
+};
+
 // The texts of the series page's fields. The series file and the quantity
 // column belong to the document.
 struct TSeriesOptions {
@@ -17,9 +24,10 @@ struct TSeriesOptions {
   std::string FirstLine = "1";   // "Start bei Etikett "
   std::string LastLine = "9999";  // "Ende bei Etikett "
   std::string EachCount = "1";    // "jedes Etikett" ... "mal drucken"
-  // Told after every line read, with the lines read and the labels placed so far.
-  std::function<void(int linesRead, int labelsPrinted)> Progress;
+  // Told after every line read.
+  std::function<void(const TSeriesProgress&)> Progress;
 };
+
 
 // Gives value k of a line to every object whose Variable is k: texts,
 // vertical texts and barcode values take the value, a picture is read from
@@ -32,10 +40,16 @@ int SeriesCopies(const std::vector<std::string>& values, int quantityColumn, int
 
 // "Start Drucken" of a series: every line of the document's series file in
 // the line range fills the label and prints its copies on the sheet, cell
-// after cell and page after page. A missing file and fields that are not
-// numbers throw EUserError before any job begins; an error while printing a
-// line (a picture that cannot be read, a value a barcode cannot encode) ends
-// the job, so the copies placed are printed, and names the line.
+// after cell and page after page. Before any job begins, the file is read
+// once to count the run: a missing or unreadable file, fields that are not
+// numbers, a line whose quantity exceeds kMaxLineCopies and a run beyond
+// kMaxSheets throw EUserError. An error while printing a line (a picture
+// that cannot be read, a value a barcode cannot encode) ends the job, so the
+// copies placed are printed, and names the line.
 void PrintSeries(TLabelPrinting& printing, const TSeriesOptions& options);
+
+// The sheets PrintSeries fills, with the lines and labels on each; the
+// fields and the file are read and checked as PrintSeries reads them.
+std::vector<TSheetContents> PlanSeries(TLabelPrinting& printing, const TSeriesOptions& options);
 
 }  // namespace quorvel

@@ -134,11 +134,11 @@ TEST_F(BatchTest, BadInputGivesItsMessageAndStatusAndLeavesNoOutput) {
        "Die Etikettendatei " + dir.Path("nul.lab") + ", Zeile 1, Feld \"Breite [mm]\": '\\x00\\x00"},
       {{lab, "--pdf", Path("o.pdf"), "--series", Path("none.csv")}, 1,
        "Die Datei " + dir.Path("none.csv") + " existiert nicht !"},
-      {{lab, "--pdf", Path("o.pdf"), "--series", Path("series.csv"), "--each", "x"}, 1,
-       "'x' ist kein gültiger Integerwert"},
-      {{lab, "--pdf", Path("o.pdf"), "--copies", "viele"}, 1, "'viele' ist kein gültiger Integerwert"},
-      {{lab, "--pdf", Path("o.pdf"), "--dpi", "1,5"}, 1, "'1,5' ist kein gültiger Integerwert"},
-      {{lab, "--pdf", Path("o.pdf"), "--frobnicate"}, 2, "Unbekannte Option --frobnicate"},
+      {{lab, "--pdf", Path("o.pdf"), "--series", Path("series.csv"), "--each", "x"}, 2,
+       "--each erwartet eine ganze Zahl von 1 bis 10000, nicht 'x'"},
+      {{lab, "--pdf", Path("o.pdf"), "--copies", "viele"}, 2, "--copies erwartet eine ganze Zahl"},
+      {{lab, "--pdf", Path("o.pdf"), "--dpi", "1,5"}, 2, "--dpi erwartet eine ganze Zahl von 10 bis 2400, nicht '1,5'"},
+      {{lab, "--pdf", Path("o.pdf"), "--frobnicate"}, 2, "Unbekannte Option '--frobnicate'"},
       {{lab, "--pdf"}, 2, "--pdf erwartet einen Wert"},
       {{lab, "--pdf", Path("o.pdf"), "--printer", "Laser"}, 2, "--pdf und --printer"},
   };
@@ -199,23 +199,24 @@ TEST(BatchOptionsTest, ReadsEveryOption) {
                                          "b.lab", "--png", "p.png"});
   EXPECT_EQ(o.LabelFile, "a.lab");
   EXPECT_EQ(o.PdfFile, "o.pdf");
-  EXPECT_EQ(o.Dpi, "300");
-  EXPECT_EQ(o.StartRow, "2");
-  EXPECT_EQ(o.StartColumn, "3");
+  EXPECT_EQ(o.Dpi, 300);
+  EXPECT_EQ(o.StartRow, 2);
+  EXPECT_EQ(o.StartColumn, 3);
   EXPECT_EQ(o.SeriesFile, "s.csv");
-  EXPECT_EQ(o.FirstLine, "4");
-  EXPECT_EQ(o.LastLine, "9");
-  EXPECT_EQ(o.EachCount, "2");
-  EXPECT_EQ(o.QuantityColumn, "5");
-  EXPECT_EQ(o.SheetWidth, "195");
-  EXPECT_EQ(o.SheetHeight, "288");
+  EXPECT_EQ(o.FirstLine, 4);
+  EXPECT_EQ(o.LastLine, 9);
+  EXPECT_EQ(o.EachCount, 2);
+  EXPECT_EQ(o.QuantityColumn, 5);
+  EXPECT_EQ(o.SheetWidth, 195);
+  EXPECT_EQ(o.SheetHeight, 288);
   EXPECT_EQ(o.Landscape, true);
   EXPECT_EQ(o.SaveFile, "b.lab");
   EXPECT_EQ(o.PngFile, "p.png");
   EXPECT_TRUE(ParseBatchArguments({"--help"}).Help);
   for (std::vector<std::string> bad : std::vector<std::vector<std::string>>{
            {}, {"a.lab"}, {"a.lab", "b.lab", "--save", "x"}, {"a.lab", "--copies", "2"}, {"a.lab", "--start", "2"},
-           {"a.lab", "--pdf", "o", "--series", "s", "--series-from-label"}, {"a.lab", "--pdf", "o", "--copies", "2", "--series", "s"}})
+           {"a.lab", "--pdf", "o", "--series", "s", "--series-from-label"}, {"a.lab", "--pdf", "o", "--copies", "2", "--series", "s"},
+           {"日本.lab", "--pdf", "o"}, {"a.lab", "--pdf", "o", "--series", "日本.csv"}})
     EXPECT_THROW(ParseBatchArguments(bad), EUsageError);
 }
 

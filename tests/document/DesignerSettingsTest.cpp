@@ -81,7 +81,7 @@ TEST_F(DesignerSettingsTest, AMissingFileChangesNothingAndAnUnreadableOneIsRepor
     ReadSheetSettings(document_, Path("data2.ini"));
     ADD_FAILURE() << "read";
   } catch (const EUserError& error) {
-    EXPECT_EQ(std::string(error.what()), "Die Datei " + Path("data2.ini") + " kann nicht gelesen werden: keine gew\xF6hnliche Datei");
+    EXPECT_EQ(std::string(error.what()), "Die Datei " + Path("data2.ini") + " ist keine gew\xF6hnliche Datei");
   }
   EXPECT_EQ(document_.Layout, before);
 }

@@ -299,7 +299,7 @@ TEST_F(DocumentCommandsTest, StartReportsAnUnreadableSettingsFileAndGoesOn) {
   TDocumentCommands commands(document, dialogs_, view_);
   commands.Start();
   ASSERT_EQ(dialogs_.Messages().size(), 1u);
-  EXPECT_NE(dialogs_.Messages()[0].find("data2.ini kann nicht gelesen werden"), std::string::npos);
+  EXPECT_NE(dialogs_.Messages()[0].find("data2.ini ist keine gew\xF6hnliche Datei"), std::string::npos);
   EXPECT_EQ(document.PrinterName, "PDF");
 }
 

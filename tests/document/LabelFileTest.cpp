@@ -271,11 +271,11 @@ TEST_F(LabelFileTest, AFailedLoadChangesNothingAtAll) {
 
 TEST_F(LabelFileTest, MessagesQuoteTheFilesTextEscapedAndCutShort) {
   std::string nuls;
-  for (int i = 0; i < 15; ++i) nuls += "\\x00";
+  for (int i = 0; i < 60; ++i) nuls += "\\x00";
   const std::pair<std::string, std::string> kCases[] = {
       {"garbage", "garbage"},
       {std::string(100, '\0'), nuls + "\x85"},
-      {"a\tb\x81" + std::string(70, 'z'), "a\\x09b\\x81" + std::string(50, 'z') + "\x85"},
+      {"a\tb\x81" + std::string(70, 'z'), "a\\x09b\\x81" + std::string(56, 'z') + "\x85"},
   };
   for (const auto& [width, quoted] : kCases) {
     std::string message;

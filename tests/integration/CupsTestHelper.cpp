@@ -3,6 +3,8 @@
 //                                      in whole millimetres, as a user enters them
 //   cups_test_helper label PATH        writes a label whose Code 128 takes the series' first value
 //   cups_test_helper decode PNG DPI    prints the text of every label's symbol, one a line, sorted
+//   cups_test_helper decode-cells PNG DPI  the same, each label's cell decoded whole (its
+//                                      caption may cross the middle of the bars)
 //   cups_test_helper label-pdf417 PATH writes a label with a PDF417 symbol of kPdf417Value
 //   cups_test_helper decode-pdf417 PNG DPI  the same for the PDF417 label
 //   cups_test_helper measure PNG DPI   prints the distance of the labels' left edges across
@@ -144,14 +146,15 @@ int Decode(const QImage& image, QPoint first, double pixelsPerMm) {
 
 // Each label's cell on its own: on the whole page zxing-cpp 1.4 reports
 // some PDF417 symbols twice.
-int DecodePdf417(const QImage& image, QPoint first, double pixelsPerMm) {
+int DecodeCells(const QImage& image, QPoint first, double pixelsPerMm, const char* format, double codeLeft,
+                double codeTop) {
   std::vector<std::string> texts;
-  const double left = first.x() / pixelsPerMm - kPdf417Left, top = first.y() / pixelsPerMm - kPdf417Top;
+  const double left = first.x() / pixelsPerMm - codeLeft, top = first.y() / pixelsPerMm - codeTop;
   for (int cell = 0; cell < 4; ++cell) {
     QImage label = image.copy(std::lround((left + cell % 2 * kLabelWidth) * pixelsPerMm),
                               std::lround((top + cell / 2 * kLabelHeight) * pixelsPerMm),
                               std::lround(kLabelWidth * pixelsPerMm), std::lround(kLabelHeight * pixelsPerMm));
-    for (const auto& decoded : quorvel::test::Decode(label, {.Formats = "PDF417", .TryRotate = false}))
+    for (const auto& decoded : quorvel::test::Decode(label, {.Formats = format, .TryRotate = false}))
       texts.push_back(decoded.Text);
   }
   PrintSorted(texts);
@@ -160,7 +163,7 @@ int DecodePdf417(const QImage& image, QPoint first, double pixelsPerMm) {
 
 int Usage() {
   std::cerr << "usage: cups_test_helper printable QUEUE | label PATH | label-pdf417 PATH | decode PNG DPI |"
-               " decode-pdf417 PNG DPI | measure PNG DPI\n";
+               " decode-cells PNG DPI | decode-pdf417 PNG DPI | measure PNG DPI\n";
   return 2;
 }
 
@@ -176,7 +179,9 @@ int main(int argc, char** argv) {
     WriteLabel(argument, command == "label" ? kSeriesCode : kPdf417Code);
     return 0;
   }
-  if ((command != "decode" && command != "decode-pdf417" && command != "measure") || argc != 4) return Usage();
+  if ((command != "decode" && command != "decode-cells" && command != "decode-pdf417" && command != "measure") ||
+      argc != 4)
+    return Usage();
   QImage image(QString::fromStdString(argument));
   if (image.isNull()) {
     std::cerr << "cannot read " << argument << "\n";
@@ -188,6 +193,7 @@ int main(int argc, char** argv) {
     std::cerr << "the page is blank\n";
     return 1;
   }
-  if (command == "decode-pdf417") return DecodePdf417(image, *first, pixelsPerMm);
+  if (command == "decode-pdf417") return DecodeCells(image, *first, pixelsPerMm, "PDF417", kPdf417Left, kPdf417Top);
+  if (command == "decode-cells") return DecodeCells(image, *first, pixelsPerMm, "Code128", kCodeLeft, kCodeTop);
   return command == "decode" ? Decode(image, *first, pixelsPerMm) : Measure(image, *first, pixelsPerMm);
 }

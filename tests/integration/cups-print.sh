@@ -8,59 +8,11 @@ set -uo pipefail
 
 batch=$1
 helper=$2
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() { echo "FAILED: $*" >&2; exit 1; }
-
-[ "$(id -u)" -eq 0 ] || skip "starting cupsd needs root"
-for program in /usr/sbin/cupsd lpadmin lpstat pdftoppm; do
-  command -v "$program" >/dev/null 2>&1 || skip "$program is missing (install cups, printer-driver-cups-pdf and poppler-utils)"
-done
-ppd=lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
-[ -e /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd ] || skip "printer-driver-cups-pdf is missing"
-if lpstat -r >/dev/null 2>&1 && lpstat -r | grep -q "is running"; then
-  skip "a CUPS server is running already; this test only uses one it starts itself"
-fi
-
-work=$(mktemp -d)
-cupsd_pid=
-queue=
-# Whatever ends the test, it leaves no queue, no server and no files behind.
-cleanup() {
-  [ -n "$queue" ] && lpadmin -x "$queue" 2>/dev/null
-  if [ -n "$cupsd_pid" ]; then
-    kill "$cupsd_pid" 2>/dev/null
-    wait_for 10 cupsd_gone || kill -9 "$cupsd_pid" 2>/dev/null
-    wait "$cupsd_pid" 2>/dev/null
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# wait_for SECONDS COMMAND...: true as soon as the command succeeds, false
-# when it has not by the deadline.
-wait_for() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ "$SECONDS" -lt "$deadline" ] || return 1
-    sleep 0.2
-  done
-}
-
-cupsd_running() { lpstat -r 2>/dev/null | grep -q "is running"; }
-cupsd_gone() { ! kill -0 "$cupsd_pid" 2>/dev/null; }
-cupsd_up_or_gone() { cupsd_running || cupsd_gone; }
-
-mkdir -p /run/cups
-/usr/sbin/cupsd -f </dev/null >/dev/null 2>&1 &
-cupsd_pid=$!
-wait_for 10 cupsd_up_or_gone
-cupsd_gone && skip "cupsd exited at start"
-cupsd_running || skip "cupsd did not come up within 10 s"
+source "$(dirname "$0")/cups-server.sh"
+cups_server pdftoppm
 
 queue=QuorvelTestPDF
-lpadmin -p "$queue" -E -v cups-pdf:/ -m "$ppd" -o printer-is-shared=no -o PageSize=A4 \
-  || fail "lpadmin could not create the PDF queue"
+add_pdf_queue "$queue"
 
 # The sheet is the queue's printable area, as a user measures it; then a
 # millimetre on the label is a millimetre on paper.
@@ -71,17 +23,16 @@ touch "$work/before"
 "$batch" "$work/series.lab" --printer "$queue" --series "$work/series.csv" \
   --sheet-width "$sheet_width" --sheet-height "$sheet_height" || fail "quorvel-batch --printer failed"
 
-# cups-pdf writes the file a moment after the job ends: under the home of
-# the user who printed, anonymous jobs under its spool folder. It is done
-# when the queue is empty and the file ends with the PDF trailer.
+# cups-pdf writes the file a moment after the job ends; it is done when the
+# queue is empty and the file ends with the PDF trailer.
 #   printed_pdf MARKER DESTINATION   moves the first PDF newer than MARKER there
 pdf=
 complete_pdf_newer_than() {
-  pdf=$(find "$HOME/PDF" /root/PDF /var/spool/cups-pdf -name '*.pdf' -newer "$1" 2>/dev/null | head -n 1)
+  pdf=$(find "${pdf_folders[@]}" -name '*.pdf' -newer "$1" 2>/dev/null | head -n 1)
   [ -n "$pdf" ] && ! lpstat -o "$queue" 2>/dev/null | grep -q . && tail -c 64 "$pdf" | grep -q '%%EOF'
 }
 printed_pdf() {
-  wait_for 30 complete_pdf_newer_than "$1" \
+  until_within 30 complete_pdf_newer_than "$1" \
     || fail "the PDF queue wrote no complete file within 30 s (log: $(tail -n 5 /var/log/cups/error_log 2>/dev/null))"
   mv "$pdf" "$2"
 }

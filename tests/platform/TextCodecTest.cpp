@@ -40,5 +40,20 @@ TEST(TextCodecTest, RecognisesUtf8OnlyWhenItHoldsNonAsciiAndIsWellFormed) {
   EXPECT_FALSE(LooksLikeUtf8("\xC3"));
 }
 
+TEST(TextCodecTest, QuotesTextForMessagesEscapedAndCut) {
+  struct {
+    std::string Text;
+    std::string Quoted;
+  } cases[] = {
+      {"", "''"},
+      {"70,5", "'70,5'"},
+      {std::string(3, '\0'), "'\\x00\\x00\\x00'"},
+      {"a\tb\r\n\x7F\x81\xE4\x80", "'a\\x09b\\x0D\\x0A\\x7F\\x81\xE4\x80'"},
+      {std::string(60, 'x'), "'" + std::string(60, 'x') + "'"},
+      {std::string(61, 'x'), "'" + std::string(60, 'x') + "\x85'"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(QuotedForMessage(c.Text), c.Quoted) << c.Text;
+}
+
 }  // namespace
 }  // namespace quorvel

@@ -64,15 +64,23 @@ TEST(SeriesFileReaderTest, ReadsEveryLineIncludingEmptyOnesWithEitherLineEnd) {
   }
 }
 
-TEST(SeriesFileReaderTest, CopesWithHugeLinesAndBinaryGarbage) {
+TEST(SeriesFileReaderTest, CopesWithBinaryGarbageAndRefusesLinesOverOneMebibyte) {
   test::TTempDir dir;
   std::string path = dir.Path("huge.csv");
   std::string garbage(1 << 20, '\0');
   for (std::size_t i = 0; i < garbage.size(); ++i) garbage[i] = static_cast<char>((i * 7919) % 251);
-  test::WriteFile(path, std::string(20'000'000, 'x') + "\n" + garbage);
+  const std::string longest(1 << 20, 'x');
+  test::WriteFile(path, longest + "\r\n" + garbage);
   std::vector<std::string> lines = ReadAll(path);
   ASSERT_GE(lines.size(), 2u);
-  EXPECT_EQ(lines[0].size(), 20'000'000u);
+  EXPECT_EQ(lines[0], longest);
+  test::WriteFile(path, "A\n" + longest + "x\n");
+  try {
+    ReadAll(path);
+    FAIL() << "a line over the limit was read";
+  } catch (const EUserError& e) {
+    EXPECT_NE(std::string(e.what()).find("in Zeile 2 mehr als 1048576 Zeichen"), std::string::npos) << e.what();
+  }
 }
 
 TEST(SeriesFileReaderTest, AMissingFileGivesAMessage) {
