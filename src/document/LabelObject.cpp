@@ -9,6 +9,7 @@
 #include "barcode/Ean.h"
 #include "document/DesignFont.h"
 #include "document/DisplayScale.h"
+#include "document/KindDescription.h"
 #include "document/Placeholders.h"
 #include "document/ShapeControl.h"
 #include "document/StaticTextControl.h"
@@ -68,26 +69,12 @@ const char* const kDefaultQrText = "https://www.quorvel.example/";
 
 }  // namespace
 
-TKindDefaults KindDefaults(TObjectKind kind) {
-  static constexpr std::array<TKindDefaults, kObjectKindCount> kDefaults = {{
-      {10, 10, 100, 50},   // box
-      {10, 10, 100, 1},    // horizontal line
-      {10, 10, 1, 100},    // vertical line
-      {0, 0, 0, 0},        // text: sized by its text
-      {0, 0, 70, 50},      // picture
-      {0, 0, 300, 100},    // barcode
-      {10, 10, 0, 0},      // vertical text: sized by its text
-      {0, 0, 100, 100},    // QR Code
-  }};
-  return kDefaults[KindIndex(kind)];
-}
-
 TLabelObject::TLabelObject(TObjectKind kind) : kind_(kind), element_(MakeElement(kind)) {
   if (kind == TObjectKind::okQrCode) {
     qrEncoder_ = std::make_unique<TBarcode2D_QRCode>();
     QrText = kDefaultQrText;
   }
-  TKindDefaults defaults = KindDefaults(kind);
+  const TKindDefaults& defaults = Describe(kind).Defaults;
   Left = defaults.Left;
   Top = defaults.Top;
   Width = defaults.Width;
@@ -171,6 +158,9 @@ void TLabelObject::UpdateElement(double zoom) {
     case TObjectKind::okVerticalText:
       UpdateVerticalText(zoom);
       break;
+    case TObjectKind::okQrCode:
+      if (drawnQrText_ != QrText) DrawQrSymbol();
+      [[fallthrough]];
     default:
       element_->SetBounds(ShownValue(Left, zoom), ShownValue(Top, zoom), ShownValue(Width, zoom),
                           ShownValue(Height, zoom));
@@ -219,6 +209,7 @@ void TLabelObject::DrawQrSymbol() {
   encoder.SetBarcode(QrText);
   encoder.SetImage(element_.get());
   element_->Invalidate();
+  drawnQrText_ = QrText;
 }
 
 void TLabelObject::LoadPictureFile() {

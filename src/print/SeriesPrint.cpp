@@ -3,62 +3,17 @@
 #include <QFileInfo>
 #include <algorithm>
 
-#include "barcode/Ean.h"
+#include "document/KindDescription.h"
 #include "document/LabelDocument.h"
 #include "platform/Errors.h"
-#include "platform/ImageControl.h"
 #include "platform/NumberParsing.h"
 #include "platform/Printer.h"
 #include "platform/Rounding.h"
 #include "platform/TextCodec.h"
 #include "print/SeriesFile.h"
-#include "qrcode/Barcode2D_QRCode.h"
 
 namespace quorvel {
 namespace {
-
-bool FileExists(const std::string& path) { return QFileInfo(ToQString(path)).isFile(); }
-
-void ApplyValue(TLabelObject& object, const std::string& value, double zoom) {
-  switch (object.Kind()) {
-    case TObjectKind::okText:
-      object.Text = value;
-      object.UpdateElement(zoom);
-      break;
-    case TObjectKind::okVerticalText:
-      // The design surface keeps its rotated picture; the print uses the text.
-      object.Text = value;
-      break;
-    case TObjectKind::okBarcode:
-      object.Barcode().SetBarCode(value);
-      break;
-    case TObjectKind::okPicture:
-      if (FileExists(value)) {
-        // The same unchanged file keeps its picture: the page then embeds it once.
-        if (object.Image().Picture().IsLoadedFrom(value)) break;
-        TPicture picture;
-        picture.LoadFromFile(value);
-        object.Image().SetPicture(std::move(picture));
-      } else {
-        object.Image().SetPicture(TPicture());
-      }
-      break;
-    case TObjectKind::okQrCode: {
-      TBarcode2D_QRCode& encoder = object.QrEncoder();
-      // A new value draws the symbol once; the same value is emptied first
-      // so that it is still drawn anew.
-      if (encoder.Barcode() == value) encoder.SetBarcode({});
-      encoder.SetBarcode(value);
-      encoder.SetImage(&object.Element());
-      object.Element().Invalidate();
-      break;
-    }
-    case TObjectKind::okBox:
-    case TObjectKind::okHLine:
-    case TObjectKind::okVLine:
-      break;
-  }
-}
 
 int OptionalInt(const std::string& text) {
   try {
@@ -74,7 +29,8 @@ void ApplySeriesValues(TLabelDocument& document, const std::vector<std::string>&
   for (std::size_t k = 1; k <= values.size(); ++k)
     for (int slot = 1; slot <= document.ObjectCount(); ++slot) {
       TLabelObject& object = document.Object(slot);
-      if (!object.Deleted && object.Variable == static_cast<int>(k)) ApplyValue(object, values[k - 1], document.Zoom);
+      if (object.Deleted || object.Variable != static_cast<int>(k)) continue;
+      if (TSeriesValue apply = Describe(object.Kind()).SeriesValue) apply(object, values[k - 1], document.Zoom);
     }
 }
 
