@@ -35,6 +35,11 @@ fi
 quorvel_build build-asan -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" -DQUORVEL_SANITIZE=ON -DQUORVEL_FUZZ=ON -DQUORVEL_BUILD_BENCH=OFF
 echo "== Tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+# The build must really be sanitized: its probe's heap overflow is caught.
+if probe=$(build-asan/tests/sanitizer_probe 2>&1) || ! grep -q "AddressSanitizer: heap-buffer-overflow" <<<"$probe"; then
+  echo "build-asan is not built with AddressSanitizer: its probe ran unchecked" >&2
+  exit 1
+fi
 ctest --test-dir build-asan --output-on-failure -j2 --timeout 900 -LE cups
 
 echo "== Fuzzing"

@@ -11,7 +11,9 @@ cd "$(dirname "$0")/.."
 seconds=${1:?usage: fuzz/run.sh SECONDS [TARGET...]}
 shift
 build=${QUORVEL_FUZZ_BUILD:-build-fuzz}
-if [ ! -f "$build/build.ninja" ]; then
+# A build folder given by QUORVEL_FUZZ_BUILD was configured by its caller;
+# the own one is configured every time, so that it always has these options.
+if [ -z "${QUORVEL_FUZZ_BUILD:-}" ]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" -DQUORVEL_FUZZ=ON -DQUORVEL_BUILD_TESTS=OFF -DQUORVEL_BUILD_BENCH=OFF
 fi

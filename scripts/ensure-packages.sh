@@ -47,11 +47,12 @@ quorvel_ensure_packages() {
   "${sudo[@]}" apt-get install -y -qq --no-install-recommends $missing
 }
 
+# quorvel_build BUILD_DIR [CMAKE_OPTIONS...]
+# Configures every time with the options given, so that an existing build
+# folder takes them too (CMake keeps cached options that are not given).
 quorvel_build() {
   local build_dir=$1
   shift
-  if [ ! -f "$build_dir/build.ninja" ]; then
-    cmake -S . -B "$build_dir" -G Ninja "$@"
-  fi
+  cmake -S . -B "$build_dir" -G Ninja "$@"
   cmake --build "$build_dir" -j2
 }

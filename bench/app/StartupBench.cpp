@@ -13,7 +13,7 @@
 #include "app/Program.h"
 #include "designer/Form2.h"
 #include "platform/ProcessLauncher.h"
-#include "platform/QtPrinter.h"
+#include "app/QtPrinter.h"
 #include "platform/ScriptedDialogs.h"
 
 namespace quorvel {

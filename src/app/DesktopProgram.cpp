@@ -18,7 +18,7 @@ void TDesktopProgram::Start(const QString& labelFile) {
   if (labelFile.isEmpty()) return;
   program_.StartWindow().LoginOkClick();
   program_.ShowDesigner();
-  Designer().Commands().OpenFile(FromQString(QFileInfo(labelFile).absoluteFilePath()));
+  Designer().OpenLabel(FromQString(QFileInfo(labelFile).absoluteFilePath()));
 }
 
 int TDesktopProgram::Run(const QString& labelFile) {

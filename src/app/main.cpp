@@ -9,8 +9,8 @@
 #include "designer/Form2.h"
 #include "document/DesignerSettings.h"
 #include "platform/ProcessLauncher.h"
-#include "platform/QtDialogs.h"
-#include "platform/QtPrinter.h"
+#include "designer/QtDialogs.h"
+#include "app/QtPrinter.h"
 
 namespace {
 
@@ -34,8 +34,9 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName("quorvel");
   QApplication::setApplicationVersion("2020");
   QGuiApplication::setDesktopFileName("quorvel");
-  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(quorvel::ProgramIcon(64))));
+  // Before anything is drawn: --help and --version end the program at once.
   const QString labelFile = LabelFileArgument(application);
+  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(quorvel::ProgramIcon(64))));
   quorvel::TakeOverSettingsFiles(quorvel::SettingsFolder(), quorvel::EarlierSettingsFolders());
 
   quorvel::TQtProcessLauncher launcher;

@@ -8,7 +8,7 @@
 #include <exception>
 
 #include "platform/Canvas.h"
-#include "platform/Dialogs.h"
+#include "platform/Errors.h"
 #include "platform/TextCodec.h"
 
 namespace quorvel {
@@ -51,7 +51,7 @@ Qt::CursorShape ToCursorShape(TCursor cursor) {
 }  // namespace
 
 TControlHost::TControlHost(TControl& control, IDialogs& dialogs, QWidget* parent)
-    : QWidget(parent), control_(&control), dialogs_(dialogs) {
+    : QWidget(parent), control_(&control), guard_(dialogs) {
   setMouseTracking(true);
   control.SetHost(this);
   FollowControl();
@@ -81,12 +81,7 @@ void TControlHost::FollowControl() {
 
 template <typename Action>
 void TControlHost::Guarded(Action action) {
-  if (!control_) return;
-  try {
-    action();
-  } catch (const std::exception& error) {
-    dialogs_.ShowMessage(error.what());
-  }
+  if (control_) guard_.Run(action);
 }
 
 bool TControlHost::event(QEvent* event) {
@@ -106,11 +101,16 @@ void TControlHost::paintEvent(QPaintEvent*) {
   if (!control_) return;
   QPainter painter(this);
   TCanvas canvas(painter, logicalDpiY());
-  // A control that cannot paint leaves its area empty; a dialog from inside
-  // a paint would only ask for the next paint.
+  // A control that cannot paint leaves its area empty and says why itself
+  // (a barcode through OnPaintError). Anything else is reported once the
+  // paint is over: a dialog from inside a paint would only ask for the next.
   try {
     control_->Paint(canvas);
-  } catch (const std::exception&) {
+  } catch (const EUserError&) {
+  } catch (...) {
+    QMetaObject::invokeMethod(
+        this, [this, error = std::current_exception()] { guard_.Run([&] { std::rethrow_exception(error); }); },
+        Qt::QueuedConnection);
   }
 }
 

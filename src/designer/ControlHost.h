@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "designer/HandlerGuard.h"
 #include "platform/Control.h"
 
 namespace quorvel {
@@ -12,8 +13,8 @@ class IDialogs;
 // its kind: it paints the control on a TCanvas over its QPainter, hands
 // mouse events to the control, follows the control's bounds and visibility,
 // repaints when the control asks, and shows the control's Hint as tooltip.
-// Failures inside the control's handlers are reported through the dialogs,
-// never thrown into Qt.
+// Failures inside the control's handlers go to the handler guard, never
+// into Qt.
 class TControlHost : public QWidget, public IControlHost {
  public:
   TControlHost(TControl& control, IDialogs& dialogs, QWidget* parent);
@@ -43,7 +44,7 @@ class TControlHost : public QWidget, public IControlHost {
   void Guarded(Action action);
 
   TControl* control_;
-  IDialogs& dialogs_;
+  THandlerGuard guard_;
   bool leftPressed_ = false;
 };
 

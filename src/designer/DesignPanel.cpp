@@ -8,7 +8,7 @@
 
 namespace quorvel {
 
-TDesignPanel::TDesignPanel(IDialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
+TDesignPanel::TDesignPanel(IDialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs), guard_(dialogs) {
   setObjectName("Panel1");
   setAutoFillBackground(true);
   QPalette white = palette();
@@ -62,12 +62,12 @@ void TDesignPanel::SendToBack(TControl& element) {
 
 void TDesignPanel::mousePressEvent(QMouseEvent* event) {
   QPoint p = event->position().toPoint();
-  if (mouse_.SurfaceDown) mouse_.SurfaceDown(p.x(), p.y());
+  if (mouse_.SurfaceDown) guard_.Run([&] { mouse_.SurfaceDown(p.x(), p.y()); });
 }
 
 void TDesignPanel::mouseMoveEvent(QMouseEvent* event) {
   QPoint p = event->position().toPoint();
-  if (mouse_.SurfaceMove) mouse_.SurfaceMove(p.x(), p.y());
+  if (mouse_.SurfaceMove) guard_.Run([&] { mouse_.SurfaceMove(p.x(), p.y()); });
 }
 
 TControlHost* TDesignPanel::HostOf(const TControl& element) const {

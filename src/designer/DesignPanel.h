@@ -4,6 +4,7 @@
 #include <functional>
 #include <unordered_map>
 
+#include "designer/HandlerGuard.h"
 #include "document/DesignSurface.h"
 #include "platform/Control.h"
 
@@ -46,6 +47,7 @@ class TDesignPanel : public QWidget, public IDesignSurface {
  private:
   TSurfaceMouse mouse_;
   IDialogs& dialogs_;
+  THandlerGuard guard_;
   std::unordered_map<const TControl*, TControlHost*> hosts_;
 };
 

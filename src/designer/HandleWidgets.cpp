@@ -2,8 +2,8 @@
 
 #include <QMouseEvent>
 
+#include "designer/HandlerGuard.h"
 #include "designer/SelectionEditor.h"
-#include "platform/Dialogs.h"
 
 namespace quorvel {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 class THandleWidget : public QWidget {
  public:
   THandleWidget(THandle handle, TSelectionEditor& editor, IDialogs& dialogs, QWidget* parent)
-      : QWidget(parent), handle_(handle), editor_(editor), dialogs_(dialogs) {
+      : QWidget(parent), handle_(handle), editor_(editor), guard_(dialogs) {
     static constexpr std::array<Qt::CursorShape, kHandleCount> kShapes = {
         Qt::SizeFDiagCursor, Qt::SizeVerCursor, Qt::SizeBDiagCursor, Qt::SizeHorCursor,
         Qt::SizeFDiagCursor, Qt::SizeVerCursor, Qt::SizeBDiagCursor, Qt::SizeHorCursor};
@@ -28,29 +28,20 @@ class THandleWidget : public QWidget {
  protected:
   void mousePressEvent(QMouseEvent* event) override {
     QPoint p = event->position().toPoint();
-    editor_.HandleDown(handle_, p.x(), p.y());
+    guard_.Run([&] { editor_.HandleDown(handle_, p.x(), p.y()); });
   }
   void mouseMoveEvent(QMouseEvent* event) override {
     QPoint p = event->position().toPoint();
-    Guarded([&] { editor_.HandleMove(handle_, p.x(), p.y()); });
+    guard_.Run([&] { editor_.HandleMove(handle_, p.x(), p.y()); });
   }
   void mouseReleaseEvent(QMouseEvent*) override {
-    Guarded([&] { editor_.HandleUp(handle_); });
+    guard_.Run([&] { editor_.HandleUp(handle_); });
   }
 
  private:
-  template <typename Action>
-  void Guarded(Action action) {
-    try {
-      action();
-    } catch (const std::exception& error) {
-      dialogs_.ShowMessage(error.what());
-    }
-  }
-
   THandle handle_;
   TSelectionEditor& editor_;
-  IDialogs& dialogs_;
+  THandlerGuard guard_;
 };
 
 }  // namespace

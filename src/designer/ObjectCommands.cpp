@@ -6,6 +6,7 @@
 #include "barcode/Ean.h"
 #include "document/DesignSurface.h"
 #include "document/DisplayScale.h"
+#include "document/KindDescription.h"
 #include "document/LabelDocument.h"
 #include "platform/Clipboard.h"
 #include "platform/Control.h"
@@ -21,69 +22,6 @@ bool IsTextKind(TObjectKind kind) { return kind == TObjectKind::okText || kind =
 bool ShowsLive(TObjectKind kind) {
   return kind == TObjectKind::okText || kind == TObjectKind::okPicture || kind == TObjectKind::okVerticalText ||
          kind == TObjectKind::okQrCode;
-}
-
-// Where a copy goes relative to its source.
-struct TPasteOffset {
-  int Left;
-  int Top;
-};
-TPasteOffset PasteOffset(TObjectKind kind) {
-  switch (kind) {
-    case TObjectKind::okBox:
-    case TObjectKind::okHLine:
-      return {0, 10};
-    case TObjectKind::okVLine:
-      return {10, 0};
-    default:
-      return {10, 10};
-  }
-}
-
-void CopyProperties(const TLabelObject& from, TLabelObject& to) {
-  switch (from.Kind()) {
-    case TObjectKind::okBox:
-    case TObjectKind::okHLine:
-    case TObjectKind::okVLine:
-      to.Width = from.Width;
-      to.Height = from.Height;
-      to.PenWidth = from.PenWidth;
-      to.PenColor = from.PenColor;
-      to.BrushColor = from.BrushColor;
-      break;
-    case TObjectKind::okText:
-      to.Text = from.Text;
-      to.FontName = from.FontName;
-      to.Bold = from.Bold;
-      to.Italic = from.Italic;
-      to.Underline = from.Underline;
-      to.FontColor = from.FontColor;
-      to.BackColor = from.BackColor;
-      return;  // a text copy stays where new texts go
-    case TObjectKind::okPicture:
-      to.Width = from.Width;
-      to.Height = from.Height;
-      to.PictureFile = from.PictureFile;
-      break;
-    case TObjectKind::okBarcode: {
-      to.Width = from.Width;
-      to.Height = from.Height;
-      const TEan& source = from.Barcode();
-      TEan& copy = to.Barcode();
-      // A new symbology replaces the value by its example: symbology first.
-      copy.SetTypBarCode(source.TypBarCode());
-      copy.SetBarCode(source.BarCode());
-      copy.SetAutoCheckDigit(source.AutoCheckDigit());
-      copy.SetShowLabels(source.ShowLabels());
-      copy.SetAngle(source.Angle());
-      break;
-    }
-    default:
-      return;
-  }
-  TPasteOffset offset = PasteOffset(from.Kind());
-  to.Left = from.Left + offset.Left;
-  to.Top = from.Top + offset.Top;
 }
 
 }  // namespace
@@ -130,7 +68,6 @@ TLabelObject* TObjectCommands::Create(TObjectKind kind) {
   PlaceAtZoom(*object);
   if (IsTextKind(kind)) TakeToolbarFont(*object);
   TLabelObject& added = document_.Append(std::move(object));
-  if (kind == TObjectKind::okQrCode) added.DrawQrSymbol();
   document_.CurrentObject = document_.ObjectCount();
   view_.ListChanged(added.Name);
   view_.setpoints();
@@ -190,14 +127,13 @@ void TObjectCommands::Paste() { createobj(document_.CopiedObject); }
 void TObjectCommands::createobj(int source) {
   if (source < 1 || source > document_.ObjectCount()) return;
   TObjectKind kind = document_.Object(source).Kind();
-  if (kind == TObjectKind::okVerticalText || kind == TObjectKind::okQrCode) return;
+  if (!Describe(kind).Pasted) return;
   TLabelObject* copy = Create(kind);
   if (!copy) return;
-  const TLabelObject& from = document_.Object(source);
-  CopyProperties(from, *copy);
+  CopyFields(document_.Object(source), *copy);
   copy->UpdateElement(document_.Zoom);
   copy->AdoptWidenedElement(document_.Zoom);
-  if (kind == TObjectKind::okPicture) copy->LoadPictureFile();
+  copy->LoadPictureFile();
   view_.ListChanged(copy->Name);
   view_.setpoints();
 }

@@ -6,30 +6,35 @@
 
 #include "print/LabelPrinting.h"
 
+class QWidget;
+
 namespace quorvel {
 
 class IClipboard;
 class IDialogs;
+class IDocumentView;
 class IPrinter;
 class IProcessLauncher;
-class TForm2;
+class TSeriesPage;
 
 // The designer's print actions: "Drucken", "Start Drucken" of the current
 // label and of a series, the sheet presets, the calibration sheet, the
-// series file's dialog and viewer, and "Vorschau". Each reads the fields'
-// texts when it runs, returns the design surface to 100 % before it reads
-// geometry, and shows a failure as a message instead of passing it on.
+// series file's dialog and viewer, and "Vorschau". Each reads the series
+// page's fields when it runs, returns the design surface to 100 % before it
+// reads geometry, and leaves its failures to the caller's handler guard.
 class TPrintCommands {
  public:
-  TPrintCommands(TForm2& form, IPrinter& printer, IDialogs& dialogs);
+  struct TServices {
+    IPrinter& Printer;
+    IDialogs& Dialogs;
+    IClipboard& Clipboard;        // "Vorschau" copies its bitmap there
+    IProcessLauncher& Launcher;  // "Datei anschauen" starts a viewer
+  };
+
+  // The preview windows open as children of `window`.
+  TPrintCommands(TLabelDocument& document, IDocumentView& view, const TSeriesPage& seriesPage,
+                 const TServices& services, QWidget& window);
   ~TPrintCommands();
-
-  // Connects the window's print buttons and the preset list.
-  void Connect();
-
-  // The services the window starts with are the desktop's; tests put their own.
-  void SetProcessLauncher(IProcessLauncher& launcher) { launcher_ = &launcher; }
-  void SetClipboard(IClipboard& clipboard) { clipboard_ = &clipboard; }
 
   TLabelPrinting& Printing() { return printing_; }
 
@@ -43,17 +48,16 @@ class TPrintCommands {
   void ShowPreview();
 
  private:
-  // Runs an action; a failure is shown. The settings fields show the
-  // document's texts afterwards, as the action may have changed them.
-  void Run(const std::function<void()>& action);
-  std::string FieldText(const char* name) const;
-  TStartCell StartCell() const;
+  // Runs an action that may change the document's settings: the fields show
+  // them afterwards, also after a failure.
+  void ChangingSettings(const std::function<void()>& action);
 
-  TForm2& form_;
-  IDialogs& dialogs_;
+  TLabelDocument& document_;
+  IDocumentView& view_;
+  const TSeriesPage& seriesPage_;
+  TServices services_;
+  QWidget& window_;
   TLabelPrinting printing_;
-  IProcessLauncher* launcher_;
-  IClipboard* clipboard_;
   // The series file dialog's last choice, which a cancelled dialog hands back.
   std::string lastSeriesChoice_;
 };

@@ -59,6 +59,7 @@ TPrinterPreview::TPrinterPreview(TLabelDocument& document, IDialogs& dialogs, IC
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint),
       document_(document),
       dialogs_(dialogs),
+      guard_(dialogs),
       clipboard_(clipboard),
       bitmap_(0, 0, ScreenPixelsPerInch()) {
   setObjectName("PrinterPreview");
@@ -78,7 +79,7 @@ TPrinterPreview::TPrinterPreview(TLabelDocument& document, IDialogs& dialogs, IC
   auto button = [&](const QString& caption, const char* name, void (TPrinterPreview::*handler)()) {
     auto* pressed = new QPushButton(caption);
     pressed->setObjectName(name);
-    connect(pressed, &QPushButton::clicked, this, [this, handler] { Guarded(handler); });
+    connect(pressed, &QPushButton::clicked, this, guard_.Guarded([this, handler] { (this->*handler)(); }));
     bar->addWidget(pressed);
     return pressed;
   };
@@ -138,14 +139,6 @@ void TPrinterPreview::SaveAsBitmap() {
   TFileDialogOptions options;
   options.Filter = "Bitmap (*.bmp)|*.bmp";
   if (std::optional<std::string> path = dialogs_.SaveFileName(options)) bitmap_.SaveToFile(*path);
-}
-
-void TPrinterPreview::Guarded(void (TPrinterPreview::*handler)()) {
-  try {
-    (this->*handler)();
-  } catch (const std::exception& error) {
-    dialogs_.ShowMessage(error.what());
-  }
 }
 
 }  // namespace quorvel

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <QSize>
 
+#include "designer/HandlerGuard.h"
 #include "platform/Bitmap.h"
 
 class QScrollBar;
@@ -45,11 +46,10 @@ class TPrinterPreview : public QWidget {
   class TPictureArea;
 
   void ZoomBy(int step);
-  // The handler, made safe for Qt: a failure is shown, never thrown into the event loop.
-  void Guarded(void (TPrinterPreview::*handler)());
 
   TLabelDocument& document_;
   IDialogs& dialogs_;
+  THandlerGuard guard_;
   IClipboard& clipboard_;
   TBitmap bitmap_;
   QSize display_;

@@ -40,6 +40,7 @@ TPropertyGrid::TPropertyGrid(TLabelDocument& document, IDialogs& dialogs, QCombo
     : QObject(grid),
       document_(document),
       dialogs_(dialogs),
+      guard_(dialogs),
       list_(list),
       grid_(grid),
       apply_(apply),
@@ -49,33 +50,27 @@ TPropertyGrid::TPropertyGrid(TLabelDocument& document, IDialogs& dialogs, QCombo
       colourButton_(PickerButton("ColourButton", grid->viewport())),
       fontButton_(PickerButton("FontButton", grid->viewport())),
       pictureButton_(PickerButton("PictureButton", grid->viewport())) {
-  connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int column) { CellSelected(row, column); });
+  connect(grid_, &QTableWidget::currentCellChanged, this,
+          [this](int row, int column) { guard_.Run([&] { CellSelected(row, column); }); });
   connect(grid_, &QTableWidget::itemChanged, this, [this] {
     if (!filling_) typedInto_ = true;
   });
-  connect(apply_, &QPushButton::clicked, this, [this] { Guarded([this] { obox_zuruck(); }); });
+  connect(list_, &QComboBox::activated, this, guard_.Guarded([this] { obox_click(); }));
+  connect(apply_, &QPushButton::clicked, this, guard_.Guarded([this] { obox_zuruck(); }));
   for (QComboBox* picker : {yesNo_, symbologies_}) {
-    connect(picker, &QComboBox::activated, this, [this, picker] { TakeListChoice(picker); });
+    connect(picker, &QComboBox::activated, this, guard_.Guarded([this, picker] { TakeListChoice(picker); }));
     picker->installEventFilter(this);
   }
-  connect(colourButton_, &QPushButton::clicked, this, [this] { Guarded([this] { ChooseColour(); }); });
-  connect(fontButton_, &QPushButton::clicked, this, [this] { Guarded([this] { ChooseFont(); }); });
-  connect(pictureButton_, &QPushButton::clicked, this, [this] { Guarded([this] { ChoosePicture(); }); });
+  connect(colourButton_, &QPushButton::clicked, this, guard_.Guarded([this] { ChooseColour(); }));
+  connect(fontButton_, &QPushButton::clicked, this, guard_.Guarded([this] { ChooseFont(); }));
+  connect(pictureButton_, &QPushButton::clicked, this, guard_.Guarded([this] { ChoosePicture(); }));
   // Leaving the grid applies what was typed; the cell editor is a child of
   // the grid, so the focus moving from inside the grid to outside is what counts.
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
     bool wasInside = old && (old == grid_ || grid_->isAncestorOf(old));
     bool isInside = now && (now == grid_ || grid_->isAncestorOf(now));
-    if (wasInside && !isInside && typedInto_) Guarded([this] { obox_zuruck(); });
+    if (wasInside && !isInside && typedInto_) guard_.Run([this] { obox_zuruck(); });
   });
-}
-
-void TPropertyGrid::Guarded(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const std::exception& error) {
-    dialogs_.ShowMessage(error.what());
-  }
 }
 
 void TPropertyGrid::obox_refresh() {
@@ -124,7 +119,7 @@ void TPropertyGrid::obox_zuruck() {
   for (int row = 0; row < grid_->rowCount(); ++row) values.push_back(Cell(row));
   TLabelObject& object = document_.Object(slot);
   try {
-    ApplyPropertyRows(object, values, document_.Zoom, slot == document_.CurrentObject);
+    ApplyPropertyRows(object, values, document_.Zoom);
   } catch (...) {
     showHandles_();
     throw;
@@ -164,7 +159,7 @@ void TPropertyGrid::CellSelected(int row, int column) {
       case TPicker::None: break;
     }
   }
-  if (typedInto_) Guarded([this] { obox_zuruck(); });
+  if (typedInto_) guard_.Run([this] { obox_zuruck(); });
 }
 
 void TPropertyGrid::HidePickers() {
@@ -198,7 +193,7 @@ void TPropertyGrid::TakeListChoice(QComboBox* list) {
   filling_ = true;
   grid_->setItem(pickerRow_, 1, new QTableWidgetItem(list->currentText()));
   filling_ = false;
-  Guarded([this] { obox_zuruck(); });
+  guard_.Run([this] { obox_zuruck(); });
 }
 
 bool TPropertyGrid::eventFilter(QObject* watched, QEvent* event) {

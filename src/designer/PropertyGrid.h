@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "designer/HandlerGuard.h"
 #include "designer/PropertyRows.h"
 #include "document/ObjectKind.h"
 
@@ -56,10 +57,10 @@ class TPropertyGrid : public QObject {
   void SetCell(const char* caption, const std::string& value);
   std::string Cell(int row) const;
   TPicker PickerOf(int row) const;
-  void Guarded(const std::function<void()>& action);
 
   TLabelDocument& document_;
   IDialogs& dialogs_;
+  THandlerGuard guard_;
   QComboBox* list_;
   QTableWidget* grid_;
   QPushButton* apply_;

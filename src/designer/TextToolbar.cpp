@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "designer/HandlerGuard.h"
 #include "document/DisplayScale.h"
 #include "document/LabelDocument.h"
 #include "platform/TextCodec.h"
@@ -63,10 +64,11 @@ QToolButton* StyleButton(const TStyleDef& style, int index) {
 
 }  // namespace
 
-TTextToolbar::TTextToolbar(QToolBar& bar, TLabelDocument& document, std::function<void()> objectChanged)
+TTextToolbar::TTextToolbar(QToolBar& bar, TLabelDocument& document, const THandlerGuard& guard,
+                           std::function<void()> objectChanged)
     : document_(document), objectChanged_(std::move(objectChanged)) {
   fontBox_ = FontNameBox();
-  QObject::connect(fontBox_, &QComboBox::activated, fontBox_, [this] { FontNameClick(); });
+  QObject::connect(fontBox_, &QComboBox::activated, fontBox_, guard.Guarded([this] { FontNameClick(); }));
   bar.addWidget(fontBox_);
 
   fontSize_ = new QLineEdit(QString::number(position_));
@@ -83,7 +85,7 @@ TTextToolbar::TTextToolbar(QToolBar& bar, TLabelDocument& document, std::functio
     arrow->setObjectName(name);
     arrow->setArrowType(direction);
     arrow->setFixedSize(16, 12);
-    QObject::connect(arrow, &QToolButton::clicked, arrow, [this, step = step] { UpDown1Click(step); });
+    QObject::connect(arrow, &QToolButton::clicked, arrow, guard.Guarded([this, step = step] { UpDown1Click(step); }));
     arrowColumn->addWidget(arrow);
   }
   bar.addWidget(arrows);
@@ -92,7 +94,7 @@ TTextToolbar::TTextToolbar(QToolBar& bar, TLabelDocument& document, std::functio
     styleButtons_[i] = StyleButton(kStyles[i], i);
     // clicked, not toggled: showing a pressed text's style must not change it.
     QObject::connect(styleButtons_[i], &QToolButton::clicked, styleButtons_[i],
-                     [this, i](bool pressed) { StyleButtonClick(i, pressed); });
+                     [this, i, &guard](bool pressed) { guard.Run([&] { StyleButtonClick(i, pressed); }); });
     bar.addWidget(styleButtons_[i]);
   }
 }

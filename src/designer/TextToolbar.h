@@ -12,6 +12,7 @@ class QToolButton;
 
 namespace quorvel {
 
+class THandlerGuard;
 class TLabelDocument;
 class TLabelObject;
 
@@ -26,8 +27,10 @@ class TTextToolbar {
   static constexpr int kMinSize = 0;
   static constexpr int kMaxSize = 100;
 
-  // Adds the controls to the bar; objectChanged runs after a selected text changed.
-  TTextToolbar(QToolBar& bar, TLabelDocument& document, std::function<void()> objectChanged);
+  // Adds the controls to the bar, their handlers run by the guard;
+  // objectChanged runs after a selected text changed.
+  TTextToolbar(QToolBar& bar, TLabelDocument& document, const THandlerGuard& guard,
+               std::function<void()> objectChanged);
 
   TToolbarFont Font() const;
   // Shows the text's face, its size at the zoom and its style (the text was pressed).

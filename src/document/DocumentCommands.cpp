@@ -64,12 +64,7 @@ void TDocumentCommands::OpenFile(const std::string& path) {
 
 void TDocumentCommands::Load(const std::string& path) {
   view_.ReturnToFullSize();
-  try {
-    load_label(document_, path);
-  } catch (const EUserError&) {
-    view_.DocumentReplaced();  // show what was read before the failure
-    throw;
-  }
+  load_label(document_, path);  // all or nothing: a failure leaves the label as it was
   view_.DocumentReplaced();
 }
 

@@ -15,9 +15,11 @@ class IDocumentView {
   virtual ~IDocumentView() = default;
   // Returns the display to 100 %, before geometry is stored or replaced.
   virtual void ReturnToFullSize() = 0;
-  // The document was emptied or read anew (also partly): show its settings,
-  // size the design surface and rebuild the object list.
+  // The document was emptied or read anew: show its settings, size the
+  // design surface and rebuild the object list.
   virtual void DocumentReplaced() = 0;
+  // The document's settings changed (a sheet preset, a series file chosen): show them.
+  virtual void SettingsChanged() = 0;
 };
 
 // The label as a whole: New, Open, Save, Save as and Close, with the

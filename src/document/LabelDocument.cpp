@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "document/DesignSurface.h"
+#include "document/KindDescription.h"
 #include "platform/Control.h"
 #include "platform/Errors.h"
 #include "platform/NumberParsing.h"
@@ -61,6 +62,24 @@ void TLabelDocument::reset_label() {
   Modified = false;
   HasSavedFile = false;
   HasLoadedFile = false;
+}
+
+void TLabelDocument::TakeLoadedLabel(TLabelDocument& loaded) {
+  reset_label();
+  std::swap(slots_, loaded.slots_);
+  std::swap(objectCount_, loaded.objectCount_);
+  KindCounters = loaded.KindCounters;
+  Layout = loaded.Layout;
+  PrinterName = loaded.PrinterName;
+  Landscape = loaded.Landscape;
+  SeriesFileName = loaded.SeriesFileName;
+  for (int slot = 1; slot <= objectCount_; ++slot) {
+    TLabelObject& object = Object(slot);
+    if (Zoom != loaded.Zoom) object.UpdateElement(Zoom);
+    if (!surface_) continue;
+    surface_->AddElement(object.Element());
+    if (Describe(object.Kind()).LoadedAtBack) surface_->SendToBack(object.Element());
+  }
 }
 
 int TLabelDocument::FindByName(std::string_view name) const {

@@ -50,6 +50,14 @@ class TLabelDocument {
     if (objectCount_ > 0) --objectCount_;
   }
 
+  // Takes the label of a document that was just read from a file in place of
+  // its own: objects, kind counters, measures, printer, orientation and
+  // series file; the elements go onto this document's surface (kinds that
+  // load at the back behind all others) and show at its zoom. CurrentObject,
+  // SelectionActive, Modified and HasSavedFile are cleared; the snap grid,
+  // quantity column, zoom and copied slot stay. `loaded` is left empty.
+  void TakeLoadedLabel(TLabelDocument& loaded);
+
   // Empties the table and the counters and clears CurrentObject,
   // SelectionActive, Modified, HasSavedFile and HasLoadedFile. Layout,
   // printer, orientation and series settings stay.

@@ -20,14 +20,14 @@ class TLabelDocument;
 // path then stays as it was.
 void save_label(TLabelDocument& document, const std::string& path);
 
-// Replaces the document with the file's content. A missing file throws
-// EUserError with " Die Datei <path> existiert nicht" and changes nothing.
-// Otherwise the document is reset and filled line by line; a field that is
-// not a number, a picture that cannot be decoded, an over-long line or more
-// objects than the 60 slots stop the reading with EUserError, leaving what
-// was read before that line. Only a complete load sets HasLoadedFile and
-// LoadedFileName, so that a plain Save never overwrites the file with part
-// of it.
+// Replaces the document's label with the file's content, all or nothing:
+// the file is read completely into a new document first, which then takes
+// the place of the current label (objects, measures, printer, orientation,
+// series file; see TLabelDocument::TakeLoadedLabel) and sets HasLoadedFile
+// and LoadedFileName. Any failure throws one EUserError and leaves the
+// document exactly as it was: a missing file says " Die Datei <path>
+// existiert nicht"; anything wrong inside names the file, the line, the
+// field and what is wrong, quoting text from the file escaped and cut short.
 void load_label(TLabelDocument& document, const std::string& path);
 
 // The fields of a line: the text before each ";", at most 31 of them, and

@@ -9,6 +9,7 @@
 #include "barcode/Ean.h"
 #include "document/DesignFont.h"
 #include "document/DisplayScale.h"
+#include "document/KindDescription.h"
 #include "document/Placeholders.h"
 #include "document/ShapeControl.h"
 #include "document/StaticTextControl.h"
@@ -80,26 +81,12 @@ constexpr TColor kHatchRed = RGB(255, 0, 0);
 
 }  // namespace
 
-TKindDefaults KindDefaults(TObjectKind kind) {
-  static constexpr std::array<TKindDefaults, kObjectKindCount> kDefaults = {{
-      {10, 10, 100, 50},   // box
-      {10, 10, 100, 1},    // horizontal line
-      {10, 10, 1, 100},    // vertical line
-      {0, 0, 0, 0},        // text: sized by its text
-      {0, 0, 70, 50},      // picture
-      {0, 0, 300, 100},    // barcode
-      {10, 10, 0, 0},      // vertical text: sized by its text
-      {0, 0, 100, 100},    // QR Code
-  }};
-  return kDefaults[KindIndex(kind)];
-}
-
 TLabelObject::TLabelObject(TObjectKind kind) : kind_(kind), element_(MakeElement(kind)) {
   if (kind == TObjectKind::okQrCode) {
     qrEncoder_ = MakeQrEncoder();
     QrText = kDefaultQrText;
   }
-  TKindDefaults defaults = KindDefaults(kind);
+  const TKindDefaults& defaults = Describe(kind).Defaults;
   Left = defaults.Left;
   Top = defaults.Top;
   Width = defaults.Width;
@@ -187,6 +174,9 @@ void TLabelObject::UpdateElement(double zoom) {
     case TObjectKind::okVerticalText:
       UpdateVerticalText(zoom);
       break;
+    case TObjectKind::okQrCode:
+      if (drawnQrText_ != QrText) DrawQrSymbol();
+      [[fallthrough]];
     default:
       element_->SetBounds(ShownValue(Left, zoom), ShownValue(Top, zoom), ShownValue(Width, zoom),
                           ShownValue(Height, zoom));
@@ -246,6 +236,11 @@ void TLabelObject::DrawQrText(std::string text) {
     Image().SetPicture(std::move(hatched));
   }
   element_->Invalidate();
+}
+
+void TLabelObject::DrawQrSymbol() {
+  DrawQrText(QrText);
+  drawnQrText_ = QrText;
 }
 
 TQrSymbol TLabelObject::QrFitOf(const std::string& text) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "document/ObjectKind.h"
@@ -31,7 +32,7 @@ class TStaticTextControl;
 // Fields a kind does not use are ignored for it.
 class TLabelObject {
  public:
-  // The element is built with the kind's defaults (see KindDefaults).
+  // The element is built with the kind's defaults (its description's).
   explicit TLabelObject(TObjectKind kind);
   ~TLabelObject();
   TLabelObject(const TLabelObject&) = delete;
@@ -83,7 +84,8 @@ class TLabelObject {
 
   // Shows the fields in the element at the zoom factor: bounds, pen, brush,
   // font, text and tooltip. Texts and vertical texts first derive Width and
-  // Height from their text; a vertical text renders its bitmap again.
+  // Height from their text; a vertical text renders its bitmap again; a QR
+  // Code draws its symbol when QrText is not what it drew last.
   void UpdateElement(double zoom);
   // A barcode whose element widened to fit its modules takes that width;
   // any other object keeps its fields.
@@ -96,8 +98,9 @@ class TLabelObject {
 
   // A QR Code object has its encoder draw QrText into the element's picture:
   // a bitmap of Width x Height that the element shows stretched. Text that
-  // cannot be encoded is shown red cross-hatched.
-  void DrawQrSymbol() { DrawQrText(QrText); }
+  // cannot be encoded is shown red cross-hatched. A symbol that only changed
+  // its size is not drawn again: it shows stretched.
+  void DrawQrSymbol();
   // The same for another text, such as a series value; QrText stays.
   void DrawQrText(std::string text);
 
@@ -111,18 +114,10 @@ class TLabelObject {
 
   TObjectKind kind_;
   std::unique_ptr<TControl> element_;
+  std::optional<std::string> drawnQrText_;  // what DrawQrSymbol drew last
   // Declared after the element: the encoder lets go of it when destroyed.
   std::unique_ptr<TBarcode2D_QRCode> qrEncoder_;
 };
 
-// Position and size of a new object of the kind, in design units. Texts and
-// vertical texts take their size from their text (0 here).
-struct TKindDefaults {
-  int Left;
-  int Top;
-  int Width;
-  int Height;
-};
-TKindDefaults KindDefaults(TObjectKind kind);
 
 }  // namespace quorvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 namespace quorvel {
@@ -20,5 +21,25 @@ struct TSheetLayout {
 
   bool operator==(const TSheetLayout&) const = default;
 };
+
+// A measure with the caption of its field on the settings page (UTF-8).
+struct TLayoutField {
+  const char* Caption;
+  std::string TSheetLayout::*Text;
+};
+
+// The measures in the order of the settings page and of the label file's header.
+inline constexpr std::array<TLayoutField, 10> kLayoutFields = {{
+    {"Breite [mm]", &TSheetLayout::LabelWidth},
+    {"Höhe [mm]", &TSheetLayout::LabelHeight},
+    {"Blattbreite [mm]", &TSheetLayout::SheetWidth},
+    {"Blatthöhe [mm]", &TSheetLayout::SheetHeight},
+    {"Anzahl Etiketten in einer Zeile nebeneinander:", &TSheetLayout::Columns},
+    {"Anzahl Etiketten in einer Spalte untereinander:", &TSheetLayout::Rows},
+    {"Horizontaler Abstande zwischen zwei Etiketten:", &TSheetLayout::RowGap},
+    {"Vertikaler Abstand zwischen zwei Etiketten:", &TSheetLayout::ColumnGap},
+    {"oberer Blattrand", &TSheetLayout::TopMargin},
+    {"linker Blattrand", &TSheetLayout::LeftMargin},
+}};
 
 }  // namespace quorvel

@@ -23,6 +23,9 @@ class IDialogs {
   virtual ~IDialogs() = default;
   // A report with an OK button.
   virtual void ShowMessage(const std::string& text) = 0;
+  // The report of a programming error ("Interner Fehler: …"), which tests
+  // record so that they fail on it; shown like any other report by default.
+  virtual void ShowInternalError(const std::string& text) { ShowMessage(text); }
   // A question with Yes and No; true for Yes.
   virtual bool AskYesNo(const std::string& text) = 0;
   // The chosen path, or nothing when the user cancels.

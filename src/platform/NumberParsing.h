@@ -7,7 +7,7 @@ namespace quorvel {
 
 // Parsers for the numbers that users type into settings fields and that
 // files hold. A text that does not convert throws EConvertError with the
-// German message that names the text.
+// German message that quotes the text (QuotedForMessage).
 
 // Optional blanks around, an optional sign, decimal digits, within 32 bits.
 int StrToInt(std::string_view text);

@@ -4,10 +4,14 @@
 
 namespace quorvel {
 
-std::vector<std::string> TScriptedDialogs::Messages() const {
+std::vector<std::string> TScriptedDialogs::Messages() const { return Texts(TKind::Message); }
+
+std::vector<std::string> TScriptedDialogs::InternalErrors() const { return Texts(TKind::InternalError); }
+
+std::vector<std::string> TScriptedDialogs::Texts(TKind kind) const {
   std::vector<std::string> texts;
   for (const TQuestion& q : questions_)
-    if (q.Kind == TKind::Message) texts.push_back(q.Text);
+    if (q.Kind == kind) texts.push_back(q.Text);
   return texts;
 }
 
@@ -28,6 +32,10 @@ std::optional<T> TScriptedDialogs::NextOptional(TKind kind, const TFileDialogOpt
 }
 
 void TScriptedDialogs::ShowMessage(const std::string& text) { questions_.push_back({TKind::Message, text, {}}); }
+
+void TScriptedDialogs::ShowInternalError(const std::string& text) {
+  questions_.push_back({TKind::InternalError, text, {}});
+}
 
 bool TScriptedDialogs::AskYesNo(const std::string& text) {
   questions_.push_back({TKind::YesNo, text, {}});

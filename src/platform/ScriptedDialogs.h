@@ -16,7 +16,7 @@ namespace quorvel {
 // an unexpected dialog fails the test instead of blocking it.
 class TScriptedDialogs : public IDialogs {
  public:
-  enum class TKind { Message, YesNo, OpenFile, SaveFile, Color, Font };
+  enum class TKind { Message, InternalError, YesNo, OpenFile, SaveFile, Color, Font };
 
   struct TQuestion {
     TKind Kind;
@@ -36,10 +36,12 @@ class TScriptedDialogs : public IDialogs {
   void AnswerCancel() { answers_.push_back(TCancel{}); }
 
   const std::vector<TQuestion>& Questions() const { return questions_; }
-  std::vector<std::string> Messages() const;  // the texts of ShowMessage, in order
+  std::vector<std::string> Messages() const;        // the texts of ShowMessage, in order
+  std::vector<std::string> InternalErrors() const;  // the texts of ShowInternalError, in order
   std::size_t PendingAnswers() const { return answers_.size(); }
 
   void ShowMessage(const std::string& text) override;
+  void ShowInternalError(const std::string& text) override;
   bool AskYesNo(const std::string& text) override;
   std::optional<std::string> OpenFileName(const TFileDialogOptions& options) override;
   std::optional<std::string> SaveFileName(const TFileDialogOptions& options) override;
@@ -48,6 +50,7 @@ class TScriptedDialogs : public IDialogs {
 
  private:
   TAnswer NextAnswer(const std::string& text);
+  std::vector<std::string> Texts(TKind kind) const;
   template <typename T>
   std::optional<T> NextOptional(TKind kind, const TFileDialogOptions& options = {});
 

@@ -3,10 +3,9 @@
 #include <QFileInfo>
 #include <algorithm>
 
-#include "barcode/Ean.h"
+#include "document/KindDescription.h"
 #include "document/LabelDocument.h"
 #include "platform/Errors.h"
-#include "platform/ImageControl.h"
 #include "platform/NumberParsing.h"
 #include "platform/Printer.h"
 #include "platform/TextCodec.h"
@@ -15,38 +14,6 @@
 
 namespace quorvel {
 namespace {
-
-bool FileExists(const std::string& path) { return QFileInfo(ToQString(path)).isFile(); }
-
-void ApplyValue(TLabelObject& object, const std::string& value) {
-  switch (object.Kind()) {
-    case TObjectKind::okText:
-    case TObjectKind::okVerticalText:
-      object.Text = value;
-      break;
-    case TObjectKind::okBarcode:
-      object.Barcode().SetBarCode(value);
-      break;
-    case TObjectKind::okPicture:
-      if (FileExists(value)) {
-        // The same unchanged file keeps its picture: the page then embeds it once.
-        if (object.Image().Picture().IsLoadedFrom(value)) break;
-        TPicture picture;
-        picture.LoadFromFile(value);
-        object.Image().SetPicture(std::move(picture));
-      } else {
-        object.Image().SetPicture(TPicture());
-      }
-      break;
-    case TObjectKind::okQrCode:
-      object.QrEncoder().SetBarcode(value);
-      break;
-    case TObjectKind::okBox:
-    case TObjectKind::okHLine:
-    case TObjectKind::okVLine:
-      break;
-  }
-}
 
 int OptionalInt(const std::string& text) {
   try {
@@ -62,7 +29,8 @@ void ApplySeriesValues(TLabelDocument& document, const std::vector<std::string>&
   for (std::size_t k = 1; k <= values.size(); ++k)
     for (int slot = 1; slot <= document.ObjectCount(); ++slot) {
       TLabelObject& object = document.Object(slot);
-      if (!object.Deleted && object.Variable == static_cast<int>(k)) ApplyValue(object, values[k - 1]);
+      if (object.Deleted || object.Variable != static_cast<int>(k)) continue;
+      if (TSeriesValue apply = Describe(object.Kind()).SeriesValue) apply(object, values[k - 1]);
     }
 }
 
@@ -70,9 +38,7 @@ void ShowSeriesValues(TLabelDocument& document) {
   for (int slot = 1; slot <= document.ObjectCount(); ++slot) {
     TLabelObject& o = document.Object(slot);
     if (o.Deleted || o.Variable <= 0) continue;
-    // The design surface keeps a vertical text's turned picture; the print uses the text.
-    if (o.Kind() == TObjectKind::okText) o.UpdateElement(document.Zoom);
-    if (o.Kind() == TObjectKind::okQrCode) o.DrawQrText(o.QrEncoder().Barcode());
+    if (TSeriesShown show = Describe(o.Kind()).SeriesShown) show(o, document.Zoom);
   }
 }
 

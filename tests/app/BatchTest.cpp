@@ -124,6 +124,7 @@ TEST_F(BatchTest, SavingAfterASeriesKeepsTheLastLineAndPngShowsTheLabel) {
 TEST_F(BatchTest, BadInputGivesItsMessageAndStatusAndLeavesNoOutput) {
   std::string label = LabelFile([](TLabelDocument& d) { Barcode(d, TTypBarCode::bcCode128, "X").Variable = 1; });
   test::WriteFile(dir.Path("series.csv"), "A\nB\n");
+  test::WriteFile(dir.Path("nul.lab"), std::string(80, '\0'));
   QString lab = QString::fromStdString(label);
   struct {
     QStringList Arguments;
@@ -131,6 +132,8 @@ TEST_F(BatchTest, BadInputGivesItsMessageAndStatusAndLeavesNoOutput) {
     std::string Message;
   } cases[] = {
       {{Path("missing.lab"), "--pdf", Path("o.pdf")}, 1, " Die Datei " + dir.Path("missing.lab") + " existiert nicht"},
+      {{Path("nul.lab"), "--pdf", Path("o.pdf")}, 1,
+       "Die Etikettendatei " + dir.Path("nul.lab") + ", Zeile 1, Feld \"Breite [mm]\": '\\x00\\x00"},
       {{lab, "--pdf", Path("o.pdf"), "--series", Path("none.csv")}, 1,
        "Die Datei " + dir.Path("none.csv") + " existiert nicht !"},
       {{lab, "--pdf", Path("o.pdf"), "--series", Path("series.csv"), "--each", "x"}, 2,

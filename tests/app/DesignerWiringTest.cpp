@@ -7,6 +7,7 @@
 #include "WorkingDirectory.h"
 #include "app/Program.h"
 #include "designer/Form2.h"
+#include "designer/TopBar.h"
 #include "document/DesignerSettings.h"
 #include "platform/PdfPrinter.h"
 #include "platform/ProcessLauncher.h"
@@ -30,7 +31,7 @@ class DesignerWiringTest : public ::testing::Test {
   void OpenLabelWithABox() {
     WriteFile(folder.Path("kiste.lab"), "55;50;;;;;;;;;;0;;\r\n1;1;0;100;100;200;150;1;000000;FFFFFF;\r\n");
     dialogs.AnswerFile(folder.Path("kiste.lab"));
-    Designer().Commands().Open();
+    Designer().TopBar().Menu().Open->trigger();
     ASSERT_EQ(Designer().Document().ObjectCount(), 1);
   }
 

@@ -8,6 +8,7 @@
 #include "designer/ControlHost.h"
 #include "designer/DesignPanel.h"
 #include "designer/EveryKindLabel.h"
+#include "designer/DesignPage.h"
 #include "designer/Form2.h"
 #include "platform/PdfPrinter.h"
 #include "platform/ProcessLauncher.h"
@@ -49,7 +50,7 @@ TEST_F(DesktopProgramTest, ALabelNamedAtStartIsShownInTheDesignerOverTheLoggedIn
   EXPECT_EQ(objectList->count(), 8);
   for (int slot = 1; slot <= document.ObjectCount(); ++slot) {
     SCOPED_TRACE(document.Object(slot).Name);
-    TControlHost* host = program.Designer().Panel1().HostOf(document.Object(slot).Element());
+    TControlHost* host = program.Designer().DesignPage().Surface().HostOf(document.Object(slot).Element());
     ASSERT_NE(host, nullptr);
     EXPECT_TRUE(host->isVisible());
   }

@@ -17,11 +17,17 @@
 #include <vector>
 
 #include "designer/ControlHost.h"
+#include "designer/DesignPage.h"
 #include "designer/DesignPanel.h"
 #include "designer/Form2.h"
 #include "designer/HandleWidgets.h"
+#include "designer/ObjectPanel.h"
+#include "designer/Palette.h"
+#include "designer/PropertyGrid.h"
+#include "designer/TopBar.h"
 #include "platform/Bitmap.h"
 #include "platform/Clipboard.h"
+#include "platform/ProcessLauncher.h"
 #include "platform/ScriptedDialogs.h"
 #include "platform/TextCodec.h"
 #include "support/BitmapPrinter.h"
@@ -46,10 +52,12 @@ class TDesignerFixture : public ::testing::Test {
  protected:
   TDesignerFixture() : previous_(QDir::currentPath()) {
     QDir::setCurrent(QString::fromStdString(dir_.Path("")));
-    form_ = std::make_unique<TForm2>(dialogs_, printer_, clipboard_);
+    form_ = std::make_unique<TForm2>(TDesignerServices{dialogs_, printer_, clipboard_, launcher_});
   }
+  // Every test fails on an internal error, whatever it checked itself.
   ~TDesignerFixture() override {
     form_.reset();
+    EXPECT_EQ(dialogs_.InternalErrors(), std::vector<std::string>{});
     QDir::setCurrent(previous_);
   }
 
@@ -72,7 +80,7 @@ class TDesignerFixture : public ::testing::Test {
     return Doc().Object(Doc().ObjectCount());
   }
   QAction* MenuItem(const char* caption) {
-    for (QAction* item : form_->Panel1().actions())
+    for (QAction* item : form_->DesignPage().Surface().actions())
       if (item->text() == QString::fromUtf8(caption)) return item;
     ADD_FAILURE() << caption;
     return nullptr;
@@ -83,8 +91,8 @@ class TDesignerFixture : public ::testing::Test {
     for (int i = 0; i < list->count(); ++i) names.push_back(list->itemText(i).toStdString());
     return names;
   }
-  QWidget* HostOf(TLabelObject& object) { return form_->Panel1().HostOf(object.Element()); }
-  QWidget* Handle(THandle handle) { return form_->Handles().Handle(handle); }
+  QWidget* HostOf(TLabelObject& object) { return form_->DesignPage().Surface().HostOf(object.Element()); }
+  QWidget* Handle(THandle handle) { return form_->DesignPage().Handles().Handle(handle); }
   void SetGrid(const char* grid) { Child<QComboBox>("SnapGrid")->setEditText(grid); }
   // Presses on the object at (x, y), moves the pointer to the points in turn, releases.
   void Drag(QWidget* widget, QPoint from, std::initializer_list<QPoint> path) {
@@ -118,6 +126,7 @@ class TDesignerFixture : public ::testing::Test {
   TScriptedDialogs dialogs_;
   TBitmapPrinter printer_{300, 300, 25};
   TRecordingClipboard clipboard_;
+  TRecordingProcessLauncher launcher_;
   std::unique_ptr<TForm2> form_;
 };
 

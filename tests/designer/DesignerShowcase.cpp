@@ -4,18 +4,38 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <utility>
 
 #include "EveryKindLabel.h"
 #include "designer/Form2.h"
-#include "document/LabelFile.h"
+#include "designer/ObjectPanel.h"
+#include "designer/PropertyGrid.h"
+#include "designer/TopBar.h"
 #include "platform/PdfPrinter.h"
-#include "platform/QtDialogs.h"
+#include "designer/QtDialogs.h"
 
 // The designer window holding a label with an object of every kind, as the
 // screenshots in the README show it. An argument names the page to show;
 // "--select=NAME" makes that object current, with its handles and properties;
 // "--shelf" loads a small shelf label instead; "--preview" presses "Vorschau"
 // and puts the preview window beside the designer.
+namespace {
+
+// The Qt dialogs, except that the first open dialog picks the label.
+class TShowcaseDialogs : public quorvel::TQtDialogs {
+ public:
+  explicit TShowcaseDialogs(std::string label) : label_(std::move(label)) {}
+  std::optional<std::string> OpenFileName(const quorvel::TFileDialogOptions& options) override {
+    if (label_.empty()) return TQtDialogs::OpenFileName(options);
+    return std::exchange(label_, {});
+  }
+
+ private:
+  std::string label_;
+};
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationDisplayName("Quorvel");
@@ -25,16 +45,13 @@ int main(int argc, char* argv[]) {
   QStringList args = application.arguments().mid(1);
   std::string label = args.contains("--shelf") ? quorvel::test::WriteShelfLabel(folder.path().toStdString())
                                                : quorvel::test::WriteEveryKindLabel(folder.path().toStdString());
-  quorvel::TQtDialogs dialogs;
+  TShowcaseDialogs dialogs(label);
   quorvel::TPdfPrinter printer(folder.filePath("druck.pdf").toStdString(), 195, 288, 300);
   quorvel::TForm2 designer(dialogs, printer);
-  designer.Document().reset_label();
-  quorvel::load_label(designer.Document(), label);
-  designer.DocumentReplaced();
-  for (const QString& text : args) {
+  designer.TopBar().Menu().Open->trigger();  for (const QString& text : args) {
     if (text.startsWith("--select=")) {
       designer.findChild<QComboBox*>("ObjectList")->setEditText(text.mid(9));
-      designer.obox_click();
+      designer.ObjectPanel().Properties().obox_click();
       continue;
     }
     auto* pages = designer.findChild<QTabWidget*>("PageControl");

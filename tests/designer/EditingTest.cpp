@@ -21,6 +21,8 @@
 #include "designer/Form2.h"
 #include "designer/HandleWidgets.h"
 #include "designer/PropertyGrid.h"
+#include "designer/PropertyRows.h"
+#include "document/KindDescription.h"
 #include "document/StaticTextControl.h"
 #include "platform/Bitmap.h"
 #include "platform/Clipboard.h"
@@ -52,7 +54,7 @@ TEST_F(EditingTest, PaletteCreatesEveryKindWithItsName) {
   EXPECT_TRUE(Doc().SelectionActive);
 
   Child<QComboBox>("ObjectList")->setEditText("qr01");
-  form_->obox_click();
+  form_->ObjectPanel().Properties().obox_click();
   EXPECT_EQ(Cell("QR-Code"), Doc().Object(1).QrText);
   EXPECT_FALSE(Doc().Object(1).QrText.empty());
 }
@@ -144,7 +146,7 @@ TEST_F(EditingTest, StackingRefreshAndRightClick) {
   TLabelObject& box = Create("CreateBox");
   TLabelObject& text = Create("CreateText");
   auto order = [&] {
-    QObjectList children = form_->Panel1().children();
+    QObjectList children = form_->DesignPage().Surface().children();
     return children.indexOf(HostOf(box)) < children.indexOf(HostOf(text));
   };
   EXPECT_TRUE(order());  // the text came last
@@ -196,7 +198,7 @@ TEST_F(EditingTest, HandlesSurroundTheCurrentObject) {
     auto handle = static_cast<THandle>(i);
     EXPECT_EQ(Handle(handle)->isHidden(), handle != THandle::kr4 && handle != THandle::kr8) << i;
   }
-  SendMouse(&form_->Panel1(), QEvent::MouseButtonPress, QPoint(400, 400));
+  SendMouse(&form_->DesignPage().Surface(), QEvent::MouseButtonPress, QPoint(400, 400));
   EXPECT_FALSE(Doc().SelectionActive);
   EXPECT_TRUE(Handle(THandle::kr4)->isHidden());
   EXPECT_EQ(Cell("Breite"), "100");  // the grid keeps the last object
@@ -252,7 +254,7 @@ TEST_F(EditingTest, EachHandleResizesTheBox) {
     TLabelObject& box = Create("CreateBox");
     box.Left = box.Top = 100;
     box.UpdateElement(1.0);
-    form_->setpoints();
+    form_->ObjectPanel().Properties().obox_click();  // the handles around it
     Doc().Modified = false;
     Drag(Handle(c.Handle), {3, 3}, {{13, 23}});
     EXPECT_EQ((std::array{box.Left, box.Top, box.Width, box.Height}), c.Expected) << static_cast<int>(c.Handle) + 1;
@@ -275,7 +277,7 @@ TEST_F(EditingTest, TextGrowsOnlyByTheBottomRightHandle) {
 }
 
 TEST_F(EditingTest, StatusBarShowsThePointer) {
-  SendMouse(&form_->Panel1(), QEvent::MouseMove, QPoint(120, 45));
+  SendMouse(&form_->DesignPage().Surface(), QEvent::MouseMove, QPoint(120, 45));
   EXPECT_EQ(form_->statusBar()->currentMessage(), "X=120 Y=45");
 }
 
@@ -309,6 +311,26 @@ TEST_F(EditingTest, GridShowsEveryKindsRows) {
     EXPECT_EQ(Captions().size(), rows) << button;
   }
   EXPECT_EQ(Grid()->height(), (6 + 1) * 19);  // the QR Code's six rows
+}
+
+// Applying the rows as the grid shows them changes nothing, at any zoom.
+TEST_F(EditingTest, EveryKindsRowsApplyBackUnchanged) {
+  for (double zoom : {1.0, 2.0, 0.25}) {
+    for (TObjectKind kind : kAllObjectKinds) {
+      form_->Palette().CreateButton(kind).click();
+      TLabelObject& object = Doc().Object(Doc().ObjectCount());
+      object.Left = 13, object.Top = 27;
+      object.UpdateElement(zoom);
+      std::vector<std::string> shown;
+      for (const TPropertyRow& row : PropertyRows(object, zoom)) shown.push_back(row.Value);
+      std::vector<const TFieldDescription*> fields = FieldsWith(Describe(kind), kStored);
+      std::vector<TFieldValue> before;
+      for (const TFieldDescription* field : fields) before.push_back(field->Get(object));
+      ApplyPropertyRows(object, shown, zoom);
+      for (std::size_t i = 0; i < fields.size(); ++i)
+        EXPECT_EQ(fields[i]->Get(object), before[i]) << object.Name << " " << fields[i]->Name << " at " << zoom;
+    }
+  }
 }
 
 TEST_F(EditingTest, ConversionErrorKeepsTheRowsBefore) {
@@ -375,9 +397,9 @@ TEST_F(EditingTest, PictureButtonReadsTheChosenFile) {
   std::string path = dir_.Path("rot.bmp");
   ASSERT_TRUE(image.save(QString::fromStdString(path), "BMP"));
   Grid()->setCurrentCell(Row("Bilddatei"), 1);
-  EXPECT_FALSE(form_->PropertyGrid().PictureButton()->isHidden());
+  EXPECT_FALSE(form_->ObjectPanel().Properties().PictureButton()->isHidden());
   dialogs_.AnswerFile(path);
-  form_->PropertyGrid().PictureButton()->click();
+  form_->ObjectPanel().Properties().PictureButton()->click();
   EXPECT_EQ(picture.PictureFile, path);
   EXPECT_EQ(picture.Image().Picture().Width(), 40);
   ASSERT_EQ(dialogs_.Questions().size(), 1u);
@@ -389,7 +411,7 @@ TEST_F(EditingTest, PictureButtonReadsTheChosenFile) {
   Grid()->setCurrentCell(Row("Links"), 1);
   Grid()->setCurrentCell(Row("Bilddatei"), 1);
   dialogs_.AnswerFile(broken);
-  form_->PropertyGrid().PictureButton()->click();
+  form_->ObjectPanel().Properties().PictureButton()->click();
   EXPECT_EQ(dialogs_.Messages().size(), 1u);
   EXPECT_EQ(picture.PictureFile, path);
   EXPECT_EQ(picture.Image().Picture().Width(), 40);
@@ -417,7 +439,7 @@ TEST_F(EditingTest, SymbologyListReplacesTheValue) {
   TLabelObject& bar = Create("CreateBarcode");
   std::string old = bar.Barcode().BarCode();
   Grid()->setCurrentCell(Row("Barcodetyp"), 1);
-  QComboBox* list = form_->PropertyGrid().SymbologyList();
+  QComboBox* list = form_->ObjectPanel().Properties().SymbologyList();
   ASSERT_TRUE(list->isVisible() || !list->isHidden());
   EXPECT_EQ(list->currentText(), "Ean13");
   list->setCurrentIndex(list->findText("Code39Standard"));
@@ -431,7 +453,7 @@ TEST_F(EditingTest, SymbologyListReplacesTheValue) {
 TEST_F(EditingTest, YesNoListAppliesTheChoice) {
   TLabelObject& bar = Create("CreateBarcode");
   Grid()->setCurrentCell(Row("Hochkant"), 1);
-  QComboBox* list = form_->PropertyGrid().YesNoList();
+  QComboBox* list = form_->ObjectPanel().Properties().YesNoList();
   EXPECT_FALSE(list->isHidden());
   EXPECT_EQ(list->currentText(), "nein");
   list->setCurrentIndex(0);
@@ -442,9 +464,9 @@ TEST_F(EditingTest, YesNoListAppliesTheChoice) {
 TEST_F(EditingTest, ColourAndFontPickersGoThroughTheDialogs) {
   TLabelObject& text = Create("CreateText");
   Grid()->setCurrentCell(Row("Schriftfarbe"), 1);
-  EXPECT_FALSE(form_->PropertyGrid().ColourButton()->isHidden());
+  EXPECT_FALSE(form_->ObjectPanel().Properties().ColourButton()->isHidden());
   dialogs_.AnswerColor(clRed);
-  form_->PropertyGrid().ColourButton()->click();
+  form_->ObjectPanel().Properties().ColourButton()->click();
   EXPECT_EQ(text.FontColor, clRed);
 
   Grid()->setCurrentCell(Row("Schriftart"), 1);
@@ -454,13 +476,13 @@ TEST_F(EditingTest, ColourAndFontPickersGoThroughTheDialogs) {
   font.Style = TFontStyles(TFontStyle::fsItalic);
   font.Color = clBlue;
   dialogs_.AnswerFont(font);
-  form_->PropertyGrid().FontButton()->click();
+  form_->ObjectPanel().Properties().FontButton()->click();
   EXPECT_EQ((std::tuple{text.FontName, text.FontSize, text.Bold, text.Italic, text.FontColor}),
             (std::tuple{std::string("DejaVu Sans"), 14, false, true, clBlue}));
 
   dialogs_.AnswerCancel();
   Grid()->setCurrentCell(Row("Schriftfarbe"), 1);
-  form_->PropertyGrid().ColourButton()->click();
+  form_->ObjectPanel().Properties().ColourButton()->click();
   EXPECT_EQ(text.FontColor, clBlue);  // cancelled: unchanged
 }
 

@@ -18,6 +18,7 @@
 
 #include "EveryKindLabel.h"
 #include "designer/ControlHost.h"
+#include "designer/DesignPage.h"
 #include "designer/DesignPanel.h"
 #include "designer/Form2.h"
 #include "document/DesignerSettings.h"
@@ -42,6 +43,7 @@ class Form2Test : public ::testing::Test {
   Form2Test() : previous_(QDir::currentPath()) { QDir::setCurrent(QString::fromStdString(dir_.Path(""))); }
   ~Form2Test() override {
     form_.reset();
+    EXPECT_EQ(dialogs_.InternalErrors(), std::vector<std::string>{});
     QDir::setCurrent(previous_);
   }
 
@@ -89,7 +91,7 @@ class Form2Test : public ::testing::Test {
     ADD_FAILURE() << hint.toStdString();
     return nullptr;
   }
-  TControlHost* HostOf(int slot) { return Form().Panel1().HostOf(Form().Document().Object(slot).Element()); }
+  TControlHost* HostOf(int slot) { return Form().DesignPage().Surface().HostOf(Form().Document().Object(slot).Element()); }
   void OpenEveryKindLabel() {
     dialogs_.AnswerFile(test::WriteEveryKindLabel(dir_.Path("")));
     MenuItem(QString::fromUtf8("öffnen"))->trigger();
@@ -153,8 +155,8 @@ TEST_F(Form2Test, ShowsEveryCaptionAndDefault) {
   EXPECT_EQ(presets->count(), 32 + 22 + 1);
   EXPECT_EQ(presets->itemText(0), "3666    5 Spalten 13 Reihen, 65 Etiketten");
   EXPECT_TRUE(Child<QRadioButton>("Portrait")->isChecked());
-  EXPECT_EQ(Form().Panel1().size(), QSize(550, 500));
-  EXPECT_EQ(Form().Panel1().objectName(), "Panel1");
+  EXPECT_EQ(Form().DesignPage().Surface().size(), QSize(550, 500));
+  EXPECT_EQ(Form().DesignPage().Surface().objectName(), "Panel1");
 }
 
 TEST_F(Form2Test, SettingsFilesAreReadAtCreationAndTheUnknownPrinterKept) {
@@ -177,7 +179,7 @@ TEST_F(Form2Test, AnOpenedLabelShowsEveryObjectThroughItsHost) {
   OpenEveryKindLabel();
   TLabelDocument& document = Form().Document();
   ASSERT_EQ(document.ObjectCount(), 8);
-  EXPECT_EQ(Form().Panel1().size(), QSize(800, 500));
+  EXPECT_EQ(Form().DesignPage().Surface().size(), QSize(800, 500));
   EXPECT_EQ(Child<QLineEdit>("LabelWidth")->text(), "80");
   EXPECT_EQ(Child<QLineEdit>("LeftMargin")->text(), "17,5");
   for (int slot = 1; slot <= 8; ++slot) {
@@ -185,13 +187,13 @@ TEST_F(Form2Test, AnOpenedLabelShowsEveryObjectThroughItsHost) {
     ASSERT_NE(host, nullptr) << slot;
     TRect bounds = document.Object(slot).Element().BoundsRect();
     EXPECT_EQ(host->geometry(), QRect(bounds.Left, bounds.Top, bounds.Width(), bounds.Height())) << slot;
-    EXPECT_EQ(host->parentWidget(), &Form().Panel1());
+    EXPECT_EQ(host->parentWidget(), &Form().DesignPage().Surface());
     QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), host->mapToGlobal(QPoint(1, 1)));
     QApplication::sendEvent(host, &help);
     EXPECT_EQ(QToolTip::text().toStdString(), slot == 7 ? "senkrecht" : document.Object(slot).Name);
   }
   // The box came to the back, below everything else.
-  EXPECT_EQ(Form().Panel1().children().indexOf(HostOf(1)), 0);
+  EXPECT_EQ(Form().DesignPage().Surface().children().indexOf(HostOf(1)), 0);
 
   auto* list = Child<QComboBox>("ObjectList");
   QStringList names;
@@ -205,7 +207,7 @@ TEST_F(Form2Test, TheSurfaceShowsWhatTheElementsPaint) {
   OpenEveryKindLabel();
   Form().show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form()));
-  QImage surface = Form().Panel1().grab().toImage();
+  QImage surface = Form().DesignPage().Surface().grab().toImage();
   EXPECT_EQ(surface.pixelColor(21, 300), QColor(0x1F, 0x3F, 0x8F));  // the box's frame
   EXPECT_EQ(surface.pixelColor(500, 420), QColor(0xF4, 0xF8, 0xFF));  // and its fill
   EXPECT_EQ(surface.pixelColor(100, 220), QColor(250, 210, 40));     // the picture's sun
@@ -216,7 +218,7 @@ TEST_F(Form2Test, TheSurfaceShowsWhatTheElementsPaint) {
 
   // A change the element asks to be repainted shows at once.
   Form().Document().Object(1).Shape().SetBrushColor(clLime);
-  QTRY_COMPARE(Form().Panel1().grab().toImage().pixelColor(500, 420), QColor(Qt::green));
+  QTRY_COMPARE(Form().DesignPage().Surface().grab().toImage().pixelColor(500, 420), QColor(Qt::green));
 }
 
 TEST_F(Form2Test, MouseEventsOnTheSurfaceReachTheObjectsControl) {
@@ -236,7 +238,7 @@ TEST_F(Form2Test, NewEmptiesTheSurfaceAndKeepsTheSettings) {
   MenuItem("neu")->trigger();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   // The host has no meta-object of its own: findChildren would list every widget, the handles too.
-  QList<QWidget*> children = Form().Panel1().findChildren<QWidget*>();
+  QList<QWidget*> children = Form().DesignPage().Surface().findChildren<QWidget*>();
   EXPECT_TRUE(std::none_of(children.begin(), children.end(), [](QWidget* w) { return dynamic_cast<TControlHost*>(w); }));
   EXPECT_EQ(Form().Document().ObjectCount(), 0);
   EXPECT_EQ(Child<QComboBox>("ObjectList")->count(), 0);
@@ -247,16 +249,48 @@ TEST_F(Form2Test, LeavingTheSettingsPageSizesTheSurface) {
   ChangePage("Einstellungen");
   Type("LabelWidth", "70");
   Type("LabelHeight", "21,2");
-  EXPECT_EQ(Form().Panel1().size(), QSize(550, 500));  // not while typing
+  EXPECT_EQ(Form().DesignPage().Surface().size(), QSize(550, 500));  // not while typing
   ChangePage("Drucker");
-  EXPECT_EQ(Form().Panel1().size(), QSize(700, 212));
+  EXPECT_EQ(Form().DesignPage().Surface().size(), QSize(700, 212));
   EXPECT_EQ(Form().Document().Layout.LabelHeight, "21,2");
 
   ChangePage("Einstellungen");
   Type("LabelWidth", "breit");
   ChangePage("Entwurf");
   EXPECT_EQ(dialogs_.Messages(), (std::vector<std::string>{"'breit' ist kein g\xFCltiger Gleitkommawert"}));
-  EXPECT_EQ(Form().Panel1().size(), QSize(700, 212));
+  EXPECT_EQ(Form().DesignPage().Surface().size(), QSize(700, 212));
+}
+
+// A file that is no label: one message, and the label, its settings and
+// what a following save writes stay exactly as they were.
+TEST_F(Form2Test, AFailedOpenShowsOneMessageAndLeavesTheLabelAsItWas) {
+  OpenEveryKindLabel();
+  Form().Document().Object(1).Left = 33;
+  Form().Document().Modified = true;
+  Type("SheetWidth", "190");
+  dialogs_.AnswerFile(Path("vorher.lab"));
+  MenuItem("speichern unter")->trigger();
+  Form().Document().Modified = true;
+  for (const std::string& bytes : {std::string("garbage"), std::string(200, '\0')}) {
+    WriteFile(Path("kaputt.lab"), bytes);
+    dialogs_.AnswerNo();  // keep the changes unsaved
+    dialogs_.AnswerFile(Path("kaputt.lab"));
+    MenuItem(QString::fromUtf8("öffnen"))->trigger();
+    ASSERT_EQ(dialogs_.Messages().size(), 1u);
+    EXPECT_EQ(dialogs_.Messages()[0].rfind("Die Etikettendatei " + Path("kaputt.lab") + ", Zeile 1, Feld \"Breite [mm]\": '", 0), 0u)
+        << dialogs_.Messages()[0];
+    ChangePage("Einstellungen");
+    ChangePage("Entwurf");
+    EXPECT_EQ(dialogs_.Messages().size(), 1u);  // leaving the page finds nothing to say
+    EXPECT_EQ(Child<QLineEdit>("LabelWidth")->text(), "80");
+    EXPECT_EQ(Child<QLineEdit>("SheetWidth")->text(), "190");
+    EXPECT_TRUE(Form().Document().Modified);
+    dialogs_.AnswerFile(Path("nachher.lab"));
+    MenuItem("speichern unter")->trigger();
+    EXPECT_EQ(ReadFile(Path("nachher.lab")), ReadFile(Path("vorher.lab")));
+    Form().Document().Modified = true;
+    dialogs_ = TScriptedDialogs();
+  }
 }
 
 TEST_F(Form2Test, SettingsFieldsEditTheDocument) {
@@ -329,7 +363,7 @@ TEST_F(Form2Test, ZoomAusReturnsElementsAndSurfaceTo100Percent) {
   Button("zoom aus")->click();
   EXPECT_EQ(document.Zoom, 1.0);
   EXPECT_EQ(HostOf(1)->geometry(), QRect(20, 20, 760, 460));
-  EXPECT_EQ(Form().Panel1().size(), QSize(800, 500));
+  EXPECT_EQ(Form().DesignPage().Surface().size(), QSize(800, 500));
 }
 
 TEST_F(Form2Test, ABarcodeThatCannotPaintSaysWhyOnceThePaintIsOver) {

@@ -3,16 +3,20 @@
 // every one of them reads back.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
 
 #include "barcode/Ean.h"
 #include "designer/Form2.h"
-#include "designer/ObjectCommands.h"
-#include "designer/PrintCommands.h"
+#include "designer/DesignPage.h"
 #include "designer/PrinterPreview.h"
+#include "designer/SeriesPage.h"
+#include "designer/TopBar.h"
 #include "platform/Bitmap.h"
 #include "platform/Clipboard.h"
+#include "platform/ProcessLauncher.h"
 #include "platform/ScriptedDialogs.h"
 #include "support/BitmapPrinter.h"
 #include "support/Decoder.h"
@@ -39,7 +43,6 @@ std::vector<std::string> Read(const QImage& image) {
 class Pdf417DesignerTest : public ::testing::Test {
  protected:
   Pdf417DesignerTest() {
-    form_.PrintCommands().SetClipboard(clipboard_);
     const std::pair<const char*, const char*> kLayout[] = {
         {"LabelWidth", "80"}, {"LabelHeight", "40"}, {"SheetWidth", "200"}, {"SheetHeight", "100"},
         {"Columns", "2"},     {"Rows", "2"},         {"RowGap", "5"},       {"ColumnGap", "10"},
@@ -58,7 +61,8 @@ class Pdf417DesignerTest : public ::testing::Test {
   TScriptedDialogs dialogs_;
   test::TBitmapPrinter printer_{1600, 800, 203};  // 200 x 100 mm
   TKeepingClipboard clipboard_;
-  TForm2 form_{dialogs_, printer_, clipboard_};
+  TRecordingProcessLauncher launcher_;
+  TForm2 form_{TDesignerServices{dialogs_, printer_, clipboard_, launcher_}};
 };
 
 TEST_F(Pdf417DesignerTest, TheSurfaceShowsWhatThePrinterPrints) {
@@ -68,25 +72,25 @@ TEST_F(Pdf417DesignerTest, TheSurfaceShowsWhatThePrinterPrints) {
   EXPECT_TRUE(Barcode().PaintErrorMessage().empty()) << Barcode().PaintErrorMessage();
   EXPECT_EQ(Read(surface.Image()), std::vector<std::string>{kValue});
 
-  form_.PrintCommands().PrintLabel();
+  form_.TopBar().PrintButton().click();
   ASSERT_EQ(printer_.Pages.size(), 1u);
   EXPECT_EQ(Read(printer_.Pages[0]), std::vector<std::string>{kValue});
 
   SetField("Copies", "3");
-  form_.PrintCommands().PrintCopies();
+  form_.SeriesPage().PrintCopiesButton().click();
   ASSERT_EQ(printer_.Pages.size(), 2u);
   EXPECT_EQ(Read(printer_.Pages[1]), std::vector<std::string>(3, kValue));
   EXPECT_TRUE(dialogs_.Messages().empty());
 }
 
 TEST_F(Pdf417DesignerTest, PreviewAndClipboardHoldTheSymbol) {
-  form_.PrintCommands().ShowPreview();
+  form_.TopBar().PreviewButton().click();
   auto* preview = form_.findChild<TPrinterPreview*>("PrinterPreview", Qt::FindDirectChildrenOnly);
   ASSERT_NE(preview, nullptr);
   EXPECT_EQ(Read(preview->Bitmap().Image()), std::vector<std::string>{kValue});
 
   form_.Document().CurrentObject = 1;
-  form_.ObjectCommands().CopyToClipboard();
+  form_.DesignPage().Menu().ToClipboard->trigger();
   ASSERT_EQ(clipboard_.Images.size(), 1u);
   EXPECT_EQ(Read(clipboard_.Images[0]), std::vector<std::string>{kValue});
   EXPECT_TRUE(dialogs_.Messages().empty());

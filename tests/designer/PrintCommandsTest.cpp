@@ -50,9 +50,7 @@ class PrintCommandsTest : public ::testing::Test {
  protected:
   PrintCommandsTest() : previous_(QDir::currentPath()) {
     QDir::setCurrent(QString::fromStdString(dir_.Path("")));
-    form_ = std::make_unique<TForm2>(dialogs_, printer_);
-    form_->PrintCommands().SetProcessLauncher(launcher_);
-    form_->PrintCommands().SetClipboard(clipboard_);
+    form_ = std::make_unique<TForm2>(TDesignerServices{dialogs_, printer_, clipboard_, launcher_});
     const std::pair<const char*, const char*> kLayout[] = {
         {"LabelWidth", "50"}, {"LabelHeight", "40"}, {"SheetWidth", "300"}, {"SheetHeight", "300"},
         {"Columns", "2"},     {"Rows", "2"},         {"RowGap", "10"},      {"ColumnGap", "20"},
@@ -63,6 +61,7 @@ class PrintCommandsTest : public ::testing::Test {
   }
   ~PrintCommandsTest() override {
     form_.reset();
+    EXPECT_EQ(dialogs_.InternalErrors(), std::vector<std::string>{});
     QDir::setCurrent(previous_);
   }
 

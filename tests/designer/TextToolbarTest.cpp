@@ -133,7 +133,7 @@ TEST_F(TextToolbarTest, ArrowsStopAtZeroAndAtHundred) {
 
 TEST_F(TextToolbarTest, WithNothingSelectedBoldOnlyGoesToTheNextText) {
   TLabelObject& first = Create("CreateText");
-  SendMouse(&form_->Panel1(), QEvent::MouseButtonPress, QPoint(400, 400));
+  SendMouse(&form_->DesignPage().Surface(), QEvent::MouseButtonPress, QPoint(400, 400));
   ASSERT_FALSE(Doc().SelectionActive);
   Style("BoldButton")->click();
   EXPECT_FALSE(first.Bold);

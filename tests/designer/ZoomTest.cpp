@@ -42,7 +42,7 @@ TEST_F(ZoomTest, FourStepsDownReachOneSixteenthAndTheFifthDoesNothing) {
     EXPECT_EQ(Doc().Zoom, expected);
   }
   EXPECT_EQ(Shown(box), QRect(2, 1, 6, 3));  // 32, 10, 100, 50 at 1/16, halves to even
-  EXPECT_EQ(form_->Panel1().size(), QSize(34, 31));
+  EXPECT_EQ(form_->DesignPage().Surface().size(), QSize(34, 31));
   ClickCaption("zoom aus");
   EXPECT_EQ(Doc().Zoom, 1.0);
   EXPECT_EQ(Shown(box), QRect(32, 10, 100, 50));
@@ -55,13 +55,13 @@ TEST_F(ZoomTest, ZoomPlusStopsAtSixteenTimes) {
   ZoomIn();
   EXPECT_EQ(Doc().Zoom, 16.0);
   EXPECT_EQ(Shown(box), QRect(160, 160, 1600, 800));
-  EXPECT_EQ(form_->Panel1().size(), QSize(8800, 8000));
+  EXPECT_EQ(form_->DesignPage().Surface().size(), QSize(8800, 8000));
   ZoomOut(8);
   EXPECT_EQ(Doc().Zoom, 0.0625);
 }
 
 TEST_F(ZoomTest, SurfaceAndObjectsShowTheirSizesTimesTheZoom) {
-  EXPECT_EQ(form_->Panel1().size(), QSize(550, 500));  // 55 x 50 mm
+  EXPECT_EQ(form_->DesignPage().Surface().size(), QSize(550, 500));  // 55 x 50 mm
   TLabelObject& box = Create("CreateBox");
   box.Left = 30;
   box.UpdateElement(1.0);
@@ -75,7 +75,7 @@ TEST_F(ZoomTest, SurfaceAndObjectsShowTheirSizesTimesTheZoom) {
   QSize textAt100 = Shown(text).size();
 
   ZoomIn();
-  EXPECT_EQ(form_->Panel1().size(), QSize(1100, 1000));
+  EXPECT_EQ(form_->DesignPage().Surface().size(), QSize(1100, 1000));
   EXPECT_EQ(Shown(box), QRect(60, 20, 200, 100));
   EXPECT_EQ(Shown(hline), QRect(20, 20, 200, 3));  // a line keeps its thickness
   EXPECT_EQ(Shown(vline), QRect(20, 20, 1, 200));
@@ -87,7 +87,7 @@ TEST_F(ZoomTest, SurfaceAndObjectsShowTheirSizesTimesTheZoom) {
 
   ZoomOut(2);
   EXPECT_EQ(Shown(box), QRect(15, 5, 50, 25));
-  EXPECT_EQ(form_->Panel1().size(), QSize(275, 250));
+  EXPECT_EQ(form_->DesignPage().Surface().size(), QSize(275, 250));
   // The document keeps the values of 100 % throughout.
   EXPECT_EQ((std::array{box.Left, box.Top, box.Width, box.Height}), (std::array{30, 10, 100, 50}));
   EXPECT_EQ(text.FontSize, 8);
@@ -137,12 +137,12 @@ TEST_F(ZoomTest, GridShowsAndEditsTheShownValues) {
   box.Left = 3;
   ZoomIn();
   Child<QComboBox>("ObjectList")->setEditText("box01");
-  form_->obox_click();
+  form_->ObjectPanel().Properties().obox_click();
   EXPECT_EQ(Cell("Breite"), "200");
   EXPECT_EQ(Cell("Links"), "6");
   SetCell("Links", "61");
   SetCell("Breite", "150");
-  form_->obox_zuruck();
+  form_->ObjectPanel().Properties().obox_zuruck();
   EXPECT_EQ((std::pair{box.Left, box.Width}), (std::pair{30, 75}));  // 30.5 rounds to even
   EXPECT_EQ(Shown(box).left(), 60);
 
@@ -150,30 +150,30 @@ TEST_F(ZoomTest, GridShowsAndEditsTheShownValues) {
   box.Left = 3;
   ClickCaption("zoom aus");
   ZoomOut();
-  form_->obox_click();
+  form_->ObjectPanel().Properties().obox_click();
   EXPECT_EQ(Cell("Links"), "2");
-  form_->obox_zuruck();
+  form_->ObjectPanel().Properties().obox_zuruck();
   EXPECT_EQ(box.Left, 3);
   ClickCaption("zoom aus");
-  form_->obox_click();
+  form_->ObjectPanel().Properties().obox_click();
   EXPECT_EQ(Cell("Breite"), "75");
 }
 
 TEST_F(ZoomTest, FontSizesInTheGridAreThoseShown) {
   TLabelObject& text = Create("CreateText");
   ClickCaption("zoom +");
-  form_->obox_click();
+  form_->ObjectPanel().Properties().obox_click();
   EXPECT_EQ(Cell("Schriftgröße"), "16");
   Grid()->setCurrentCell(Row("Schriftart"), 1);
   TFont font;
   font.Name = "DejaVu Sans";
   font.Size = 20;
   dialogs_.AnswerFont(font);
-  form_->PropertyGrid().FontButton()->click();
+  form_->ObjectPanel().Properties().FontButton()->click();
   EXPECT_EQ(text.FontSize, 10);
   EXPECT_EQ(text.StaticText().Font().Size, 20);
   SetCell("Schriftgröße", "30");
-  form_->obox_zuruck();
+  form_->ObjectPanel().Properties().obox_zuruck();
   EXPECT_EQ(text.FontSize, 15);
 }
 
@@ -218,7 +218,7 @@ TEST_F(ZoomTest, RandomZoomStepsMovesAndResizesChangeTheStoredValuesByDOverZ) {
     Click("DeleteAll");
     std::vector<TModelObject> model;
     for (TObjectKind kind : kKinds) {
-      form_->ObjectCommands().Create(kind);
+      form_->Palette().CreateButton(kind).click();
       TLabelObject& object = Doc().Object(Doc().ObjectCount());
       object.Left = between(0, 500), object.Top = between(0, 500);
       object.Width = kind == TObjectKind::okVLine ? 2 : between(40, 400);
@@ -286,7 +286,7 @@ TEST_F(ZoomTest, SavingWhileZoomedWritesTheValuesOf100Percent) {
   ZoomIn();
   std::string path = dir_.Path("zoom.lab");
   dialogs_.AnswerFile(path);
-  form_->Commands().SaveAs();
+  form_->TopBar().Menu().SaveAs->trigger();
   EXPECT_EQ(Doc().Zoom, 1.0);
   EXPECT_EQ(Shown(box), QRect(20, 10, 100, 50));
   std::string file = test::ReadFile(path);
@@ -297,15 +297,16 @@ TEST_F(ZoomTest, EveryCommandThatReadsGeometryReturnsTo100Percent) {
   std::string label = dir_.Path("rueck.lab");
   test::WriteFile(dir_.Path("serie.csv"), "1;\r\n");
   Doc().SeriesFileName = dir_.Path("serie.csv");
-  Doc().Layout = {"55", "50", "195", "288", "2", "5", "0", "0", "0", "0"};
-  form_->ShowSettings();
+  for (const auto& [name, text] : {std::pair{"SheetWidth", "195"}, {"SheetHeight", "288"}, {"Columns", "2"}, {"Rows", "5"},
+                                   {"RowGap", "0"}, {"ColumnGap", "0"}, {"TopMargin", "0"}, {"LeftMargin", "0"}})
+    Child<QLineEdit>(name)->setText(text);
   const std::pair<const char*, std::function<void()>> kCommands[] = {
       {"Drucken", [&] { Click("PrintButton"); }},
       {"Start Drucken (Serie)", [&] { Click("PrintSeriesButton"); }},
       {"Start Drucken (Anzahl)", [&] { Click("PrintCopiesButton"); }},
       {"Vorschau", [&] { Click("PreviewButton"); }},
-      {"speichern unter", [&] { dialogs_.AnswerFile(label), form_->Commands().SaveAs(); }},
-      {"öffnen", [&] { dialogs_.AnswerFile(label), form_->Commands().Open(); }},
+      {"speichern unter", [&] { dialogs_.AnswerFile(label), form_->TopBar().Menu().SaveAs->trigger(); }},
+      {"öffnen", [&] { dialogs_.AnswerFile(label), form_->TopBar().Menu().Open->trigger(); }},
       {"Einstellungen verlassen", [&] { ChangePage("Einstellungen"), ChangePage("Entwurf"); }},
   };
   Create("CreateBox");
@@ -315,7 +316,7 @@ TEST_F(ZoomTest, EveryCommandThatReadsGeometryReturnsTo100Percent) {
     Bar("HorizontalScrollBar")->setValue(30);
     command();
     EXPECT_EQ(Doc().Zoom, 1.0) << name;
-    EXPECT_EQ(form_->Panel1().size(), QSize(550, 500)) << name;
+    EXPECT_EQ(form_->DesignPage().Surface().size(), QSize(550, 500)) << name;
     EXPECT_EQ(Shown(Doc().Object(1)), QRect(10, 10, 100, 50)) << name;
     EXPECT_EQ(Bar("HorizontalScrollBar")->value(), 0) << name;
   }
@@ -330,21 +331,21 @@ TEST_F(ZoomTest, ScrollBarsSlideTheSurface) {
   ZoomIn();
   horizontal->setValue(40);
   EXPECT_EQ(horizontal->maximum(), 1100);
-  EXPECT_EQ(form_->Panel1().pos(), QPoint(-40, 34));
+  EXPECT_EQ(form_->DesignPage().Surface().pos(), QPoint(-40, 34));
   vertical->setValue(25);
   EXPECT_EQ(vertical->maximum(), 1000);
-  EXPECT_EQ(form_->Panel1().pos(), QPoint(-40, -25));
+  EXPECT_EQ(form_->DesignPage().Surface().pos(), QPoint(-40, -25));
   vertical->setValue(0);
-  EXPECT_EQ(form_->Panel1().pos(), QPoint(-40, 34));  // back below the quick text field
+  EXPECT_EQ(form_->DesignPage().Surface().pos(), QPoint(-40, 34));  // back below the quick text field
   horizontal->setValue(900);
   ZoomOut(2);  // the surface shrinks to 275: the next change cuts the position down
   horizontal->setValue(800);
   EXPECT_EQ(horizontal->maximum(), 275);
-  EXPECT_EQ(form_->Panel1().x(), -275);
+  EXPECT_EQ(form_->DesignPage().Surface().x(), -275);
   vertical->setValue(10);
   ClickCaption("zoom aus");
   EXPECT_EQ((std::pair{horizontal->value(), vertical->value()}), (std::pair{0, 0}));
-  EXPECT_EQ(form_->Panel1().pos(), QPoint(0, 34));
+  EXPECT_EQ(form_->DesignPage().Surface().pos(), QPoint(0, 34));
 }
 
 }  // namespace

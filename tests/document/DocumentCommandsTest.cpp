@@ -26,6 +26,7 @@ class TRecordingView : public IDocumentView {
  public:
   void ReturnToFullSize() override { ++returns; }
   void DocumentReplaced() override { ++replacements; }
+  void SettingsChanged() override {}
   int returns = 0;
   int replacements = 0;
 };
@@ -209,19 +210,29 @@ TEST_F(DocumentCommandsTest, OpenReportsAMissingFile) {
   EXPECT_EQ(dialogs_.Messages(), (std::vector<std::string>{" Die Datei " + Path("fehlt.lab") + " existiert nicht"}));
 }
 
-TEST_F(DocumentCommandsTest, AfterAFailedOpenAPlainSaveAsksForANameInsteadOfOverwriting) {
-  std::string broken = CrLf({kDefaultHeader, BoxLine(10), "1;1;0;x;10;100;50;1;000000;FFFFFF;", BoxLine(30)});
+TEST_F(DocumentCommandsTest, AFailedOpenLeavesTheLabelExactlyAsItWas) {
+  WriteFile(Path("gut.lab"), CrLf({"70;40;195;288;2;5;0;0;1;1;PDF;1;serie.csv;", BoxLine(10)}));
+  dialogs_.AnswerFile(Path("gut.lab"));
+  commands_.Open();
+  Change(20);
+  save_label(document_, Path("vorher.lab"));
+  Change(30);  // modified again, as the user left it
+  std::string broken = CrLf({kDefaultHeader, BoxLine(40), "1;1;0;x;10;100;50;1;000000;FFFFFF;", BoxLine(50)});
   WriteFile(Path("kaputt.lab"), broken);
+
+  dialogs_.AnswerNo();  // do not save the changes
   dialogs_.AnswerFile(Path("kaputt.lab"));
   commands_.Open();
-  EXPECT_EQ(dialogs_.Messages(), (std::vector<std::string>{"'x' ist kein g\xFCltiger Integerwert"}));
-  EXPECT_EQ(document_.ObjectCount(), 1);
-  EXPECT_EQ(view_.replacements, 1);  // the part that was read is shown
-
+  EXPECT_EQ(dialogs_.Messages(), (std::vector<std::string>{"Die Etikettendatei " + Path("kaputt.lab") +
+                                                            ", Zeile 3, Feld \"Links\": 'x' ist kein g\xFCltiger Integerwert"}));
+  EXPECT_EQ(view_.replacements, 1);  // only the good open
+  EXPECT_TRUE(document_.Modified);
+  EXPECT_TRUE(document_.HasLoadedFile);
+  EXPECT_EQ(document_.LoadedFileName, Path("gut.lab"));
+  EXPECT_EQ(document_.SavedFileName, Path("vorher.lab"));
   Change(20);
-  dialogs_.AnswerCancel();
-  commands_.Save();
-  EXPECT_EQ(dialogs_.Questions().back().Kind, TKind::SaveFile);
+  save_label(document_, Path("nachher.lab"));
+  EXPECT_EQ(ReadFile(Path("nachher.lab")), ReadFile(Path("vorher.lab")));
   EXPECT_EQ(ReadFile(Path("kaputt.lab")), broken);
 }
 

@@ -214,7 +214,7 @@ TEST_F(LabelFileTest, APictureThatIsMissingKeepsItsPathAndThePlaceholder) {
   EXPECT_EQ(Saved(*document), file);
 }
 
-TEST_F(LabelFileTest, APictureThatCannotBeDecodedStopsTheReading) {
+TEST_F(LabelFileTest, APictureThatCannotBeDecodedStopsTheReadingAndNamesItsLine) {
   std::string broken = Path("kaputt.bmp");
   WriteFile(broken, "BM nicht wirklich ein Bild");
   std::string message;
@@ -222,8 +222,10 @@ TEST_F(LabelFileTest, APictureThatCannotBeDecodedStopsTheReading) {
       CrLf({kDefaultHeader, "1;1;0;10;10;100;50;1;000000;FFFFFF;", "5;1;0;0;0;70;50;" + broken + ";",
             "1;2;0;10;10;100;50;1;000000;FFFFFF;"}),
       &message);
+  EXPECT_EQ(message.rfind("Die Etikettendatei " + Path("loaded.lab") + ", Zeile 3, Feld \"Bilddatei\": ", 0), 0u)
+      << message;
   EXPECT_NE(message.find("kaputt.bmp"), std::string::npos) << message;
-  EXPECT_EQ(document->ObjectCount(), 1);
+  EXPECT_EQ(document->ObjectCount(), 0);
   EXPECT_FALSE(document->HasLoadedFile);
 }
 
@@ -232,43 +234,65 @@ TEST_F(LabelFileTest, ASemicolonInsideATextShiftsTheFieldsAndStopsTheReading) {
   std::unique_ptr<TLabelDocument> document = Loaded(
       CrLf({"70;40;;;;;;;;;;0;;", "1;1;0;10;10;100;50;1;000000;FFFFFF;", "4;1;0;0;0;Preis;5 EUR;Arial;8;0;0;0;000000;FFFFFF;"}),
       &message);
-  EXPECT_EQ(message, "'Arial' ist kein g\xFCltiger Integerwert");
-  EXPECT_EQ(document->ObjectCount(), 1);  // the objects before the line stay
-  EXPECT_EQ(document->Layout.LabelWidth, "70");
+  EXPECT_EQ(message, "Die Etikettendatei " + Path("loaded.lab") +
+                         ", Zeile 3, Feld \"Schriftgr\xF6\xDF" "e\": 'Arial' ist kein g\xFCltiger Integerwert");
+  EXPECT_EQ(document->ObjectCount(), 0);
+  EXPECT_EQ(document->Layout.LabelWidth, "55");
   EXPECT_FALSE(document->HasLoadedFile);
-  EXPECT_EQ(document->LoadedFileName, Path("loaded.lab"));
 }
 
-TEST_F(LabelFileTest, ALoadedBoxGoesToTheBackAndTheOthersAbove) {
-  test::TRecordingSurface surface;  // outlives the document that uses it
-  TLabelDocument document;
-  document.SetSurface(&surface);
-  std::string path = Path("stapel.lab");
-  WriteFile(path, CrLf({kDefaultHeader, "2;1;0;10;10;100;1;1;000000;FFFFFF;", "1;1;0;10;10;100;50;1;000000;FFFFFF;",
-                        "7;1;0;10;10;32;100;senkrecht;Arial;8;0;0;0;000000;90;"}));
-  load_label(document, path);
-  EXPECT_EQ(surface.Stack, (std::vector<TControl*>{&document.Object(2).Element(), &document.Object(1).Element(),
-                                                     &document.Object(3).Element()}));
+// Whatever goes wrong, the document keeps its label, its settings and its file state,
+// and a save afterwards writes what it wrote before.
+TEST_F(LabelFileTest, AFailedLoadChangesNothingAtAll) {
+  const std::pair<const char*, std::string> kBroken[] = {
+      {"a number", CrLf({"70;40;;;;;;;;;;0;;", "1;1;0;10;10;100;50;1;000000;FFFFFF;", "1;1;0;x;0;1;1;1;0;0;"})},
+      {"the label size", CrLf({"breit;40;;;;;;;;;;0;;", "1;1;0;10;10;100;50;1;000000;FFFFFF;"})},
+      {"an empty file", ""},
+      {"NUL bytes", std::string(300, '\0')},
+  };
+  for (const auto& [name, bytes] : kBroken) {
+    SCOPED_TRACE(name);
+    std::unique_ptr<TLabelDocument> document = Loaded(CrLf({"48,5;16,9;195;288;4;16;0;0,5;6,2;2,5;PDF;1;s.csv;",
+                                                            "4;3;2;10;20;Preis;Arial;12;1;0;0;000000;FFFFFF;"}));
+    document->QuantityColumn = "3";
+    document->Object(1).Left = 77;
+    document->Modified = true;
+    std::string before = Saved(*document);
+    document->Modified = true;
+    std::string path = Path("kaputt.lab");
+    WriteFile(path, bytes);
+    EXPECT_NE(LoadMessage(*document, path).find(path), std::string::npos);
+    EXPECT_TRUE(document->Modified);
+    EXPECT_EQ(document->LoadedFileName, Path("loaded.lab"));
+    EXPECT_EQ(document->QuantityColumn, "3");
+    EXPECT_EQ(Saved(*document), before);
+  }
 }
 
-TEST_F(LabelFileTest, AMissingFileChangesNothing) {
-  TLabelDocument document;
-  Add(document, TObjectKind::okBox);
-  document.Modified = true;
-  EXPECT_EQ(LoadMessage(document, Path("fehlt.lab")), " Die Datei " + Path("fehlt.lab") + " existiert nicht");
-  EXPECT_EQ(document.ObjectCount(), 1);
-  EXPECT_TRUE(document.Modified);
+TEST_F(LabelFileTest, MessagesQuoteTheFilesTextEscapedAndCutShort) {
+  std::string nuls;
+  for (int i = 0; i < 60; ++i) nuls += "\\x00";
+  const std::pair<std::string, std::string> kCases[] = {
+      {"garbage", "garbage"},
+      {std::string(100, '\0'), nuls + "\x85"},
+      {"a\tb\x81" + std::string(70, 'z'), "a\\x09b\\x81" + std::string(56, 'z') + "\x85"},
+  };
+  for (const auto& [width, quoted] : kCases) {
+    std::string message;
+    Loaded(CrLf({width + ";40;;;;;;;;;;0;;"}), &message);
+    EXPECT_EQ(message, "Die Etikettendatei " + Path("loaded.lab") + ", Zeile 1, Feld \"Breite [mm]\": '" + quoted +
+                           "' ist kein g\xFCltiger Gleitkommawert");
+  }
 }
 
-TEST_F(LabelFileTest, MoreThanSixtyObjectsReadTheFirstSixtyAndReportTheRest) {
+TEST_F(LabelFileTest, MoreThanSixtyObjectsAreRefusedNamingTheLine) {
   std::string file = kDefaultHeader + "\r\n";
   for (int i = 1; i <= 61; ++i) file += "3;" + std::to_string(i) + ";0;" + std::to_string(i) + ";10;1;100;1;000000;FFFFFF;\r\n";
   std::string message;
   std::unique_ptr<TLabelDocument> document = Loaded(file, &message);
-  EXPECT_EQ(document->ObjectCount(), 60);
-  EXPECT_EQ(document->Object(60).Number, 60);
-  EXPECT_NE(message.find("mehr Objekte, als das Programm aufnehmen kann"), std::string::npos) << message;
-  EXPECT_FALSE(document->HasLoadedFile);
+  EXPECT_EQ(document->ObjectCount(), 0);
+  EXPECT_EQ(message, "Die Etikettendatei " + Path("loaded.lab") +
+                         ", Zeile 62: mehr als 60 Objekte kann das Programm nicht aufnehmen.");
 }
 
 TEST_F(LabelFileTest, LineEndsAndEncodingsAreRecognisedWhileWritingStaysWindows1252) {

@@ -22,7 +22,7 @@
 #include "barcode/Ean.h"
 #include "document/LabelDocument.h"
 #include "document/LabelFile.h"
-#include "platform/QtPrinter.h"
+#include "app/QtPrinter.h"
 #include "platform/TextCodec.h"
 #include "support/Decoder.h"
 

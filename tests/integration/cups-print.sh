@@ -12,8 +12,7 @@ source "$(dirname "$0")/cups-server.sh"
 cups_server pdftoppm
 
 queue=QuorvelTestPDF
-lpadmin -p "$queue" -E -v cups-pdf:/ -m "$ppd" -o printer-is-shared=no -o PageSize=A4 \
-  || fail "lpadmin could not create the PDF queue"
+add_pdf_queue "$queue"
 
 # The sheet is the queue's printable area, as a user measures it; then a
 # millimetre on the label is a millimetre on paper.
@@ -24,18 +23,17 @@ touch "$work/before"
 "$batch" "$work/series.lab" --printer "$queue" --series "$work/series.csv" \
   --sheet-width "$sheet_width" --sheet-height "$sheet_height" || fail "quorvel-batch --printer failed"
 
-# cups-pdf writes the file a moment after the job ends: under the home of
-# the user who printed, anonymous jobs under its spool folder.
+# cups-pdf writes the file a moment after the job ends; it is done when the
+# queue is empty and the file ends with the PDF trailer.
 #   printed_pdf MARKER DESTINATION   moves the first PDF newer than MARKER there
+pdf=
+complete_pdf_newer_than() {
+  pdf=$(find "${pdf_folders[@]}" -name '*.pdf' -newer "$1" 2>/dev/null | head -n 1)
+  [ -n "$pdf" ] && ! lpstat -o "$queue" 2>/dev/null | grep -q . && tail -c 64 "$pdf" | grep -q '%%EOF'
+}
 printed_pdf() {
-  local pdf=
-  for _ in $(seq 150); do
-    pdf=$(find "$HOME/PDF" /root/PDF /var/spool/cups-pdf -name '*.pdf' -newer "$1" 2>/dev/null | head -n 1)
-    if [ -n "$pdf" ] && ! lpstat -o "$queue" 2>/dev/null | grep -q .; then break; fi
-    sleep 0.2
-  done
-  [ -n "$pdf" ] || fail "the PDF queue wrote no file (log: $(tail -n 5 /var/log/cups/error_log 2>/dev/null))"
-  sleep 0.5  # the job may still be writing it
+  until_within 30 complete_pdf_newer_than "$1" \
+    || fail "the PDF queue wrote no complete file within 30 s (log: $(tail -n 5 /var/log/cups/error_log 2>/dev/null))"
   mv "$pdf" "$2"
 }
 printed_pdf "$work/before" "$work/printed.pdf"
@@ -65,4 +63,3 @@ expected=$(printf 'Quorvel PDF417 / CUPS 4711\n%.0s' 1 2 3 4)
 [ "$pdf417" = "$expected" ] || fail "decoded PDF417 [$pdf417], expected four times [Quorvel PDF417 / CUPS 4711]"
 
 echo "CUPS printed the series at full size (labels $across mm across, $down mm down); decoded: $(echo "$decoded" | tr '\n' ' ')and 4 x PDF417"
-lpadmin -x "$queue"

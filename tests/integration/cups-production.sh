@@ -15,20 +15,10 @@ cups_server cancel cupsenable cupsdisable cupsaccept pdftoppm
 batch_pid=
 on_exit='[ -n "$batch_pid" ] && kill "$batch_pid" 2>/dev/null'
 
-# until SECONDS COMMAND...: runs the command every 0.2 s until it succeeds or the time is up.
-until_within() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ $SECONDS -ge $deadline ] && return 1
-    sleep 0.2
-  done
-}
-
 class=QuorvelTestClass
+queues+=("$class")  # removed before its members
 for queue in QuorvelTestPDF1 QuorvelTestPDF2; do
-  lpadmin -p "$queue" -E -v cups-pdf:/ -m "$ppd" -o printer-is-shared=no -o PageSize=A4 \
-    || fail "lpadmin could not create the PDF queue $queue"
+  add_pdf_queue "$queue"
   lpadmin -p "$queue" -c "$class" || fail "lpadmin could not add $queue to the class $class"
 done
 cupsenable "$class" && cupsaccept "$class" || fail "the class $class does not accept jobs"
@@ -37,12 +27,13 @@ read -r sheet_width sheet_height < <("$helper" printable QuorvelTestPDF1) || fai
 "$helper" label "$work/series.lab" || fail "could not write the label"
 for line in $(seq -w 1 40); do printf 'L%s\r\n' "$line"; done >"$work/series.csv"  # 4 a sheet: 10 sheets
 
-pdf_folders=("$HOME/PDF" /root/PDF /var/spool/cups-pdf)
-# collect DIR: moves the PDFs cups-pdf wrote since the last collection into DIR.
+# collect DIR: moves the PDFs that cups-pdf finished writing since the run began into DIR.
 collect() {
   mkdir -p "$1"
-  find "${pdf_folders[@]}" -name '*.pdf' -newer "$work/since" -exec mv {} "$1/" \; 2>/dev/null
-  touch "$work/since"
+  local pdf
+  while IFS= read -r pdf; do
+    tail -c 64 "$pdf" | grep -q '%%EOF' && mv "$pdf" "$1/"
+  done < <(find "${pdf_folders[@]}" -name '*.pdf' -newer "$work/since" 2>/dev/null)
 }
 count_pdfs() { [ "$(find "$1" -name '*.pdf' | wc -l)" -ge "$2" ]; }
 # labels DIR: the decoded labels of every page of every PDF in DIR, one a line, sorted.
@@ -77,8 +68,7 @@ grep -q "Auftrag $third (Bogen 5–6, Zeilen 17–24): canceled" "$work/errors.t
 [ "$(grep -c '"id"' "$work/report.json")" -eq 5 ] || fail "the report does not list 5 jobs: $(cat "$work/report.json")"
 
 collected() { collect "$1"; count_pdfs "$1" "$2"; }
-until_within 30 collected "$work/pdf" 4 || fail "the queues wrote $(find "$work/pdf" -name '*.pdf' | wc -l) PDFs, not 4"
-sleep 0.5  # the last file may still be being written
+until_within 30 collected "$work/pdf" 4 || fail "the queues wrote $(find "$work/pdf" -name '*.pdf' | wc -l) complete PDFs, not 4"
 printed=$(labels "$work/pdf") || fail "could not decode the printed PDFs"
 expected=$(sed -n '1,16p;25,40p' "$work/series.csv" | tr -d '\r')
 [ "$printed" = "$expected" ] || fail "the jobs printed [$(echo $printed)], expected every line but 17 to 24 once"
@@ -93,10 +83,9 @@ grep '"state": "completed"' "$work/report.json" | while read -r job; do
 done || exit 1
 
 # The missing sheets again, alone.
+touch "$work/since"
 run --from-sheet 5 --to-sheet 6 2>"$work/errors.txt" || fail "printing sheets 5 to 6 failed: $(cat "$work/errors.txt")"
-until_within 30 collected "$work/again" 1 || fail "the queues wrote no PDF for sheets 5 to 6"
-sleep 0.5
+until_within 30 collected "$work/again" 1 || fail "the queues wrote no complete PDF for sheets 5 to 6"
 again=$(labels "$work/again") || fail "could not decode the reprint"
 [ "$again" = "$(sed -n '17,24p' "$work/series.csv" | tr -d '\r')" ] || fail "the reprint holds [$(echo $again)]"
 echo "5 jobs of 2 sheets through the class; job $third cancelled and named; its sheets printed again alone"
-for queue in "$class" QuorvelTestPDF1 QuorvelTestPDF2; do lpadmin -x "$queue"; done

@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "platform/QtDialogs.h"
 #include "platform/ScriptedDialogs.h"
 
 namespace quorvel {
@@ -38,12 +37,6 @@ TEST(ScriptedDialogsTest, AnUnexpectedOrMismatchedQuestionFailsLoudly) {
   EXPECT_THROW(dialogs.AskYesNo("?"), std::logic_error);
   dialogs.AnswerYes();
   EXPECT_THROW(dialogs.OpenFileName({}), std::logic_error);
-}
-
-TEST(QtDialogsTest, TurnsPipeFiltersIntoQtFilters) {
-  EXPECT_EQ(ToQtFilter("Etikett|*.lab"), "Etikett (*.lab)");
-  EXPECT_EQ(ToQtFilter("Bild|*.jpg|Bild|*.bmp"), "Bild (*.jpg);;Bild (*.bmp)");
-  EXPECT_EQ(ToQtFilter("Text|*.csv;*.txt"), "Text (*.csv *.txt)");
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -32,6 +31,14 @@ class TPrivateConfigFolder : public ::testing::EmptyTestEventListener {
 
 }  // namespace
 
+#ifdef QUORVEL_TEST_WIDGETS
+#include <QApplication>
+using TTestApplication = QApplication;
+#else
+#include <QGuiApplication>
+using TTestApplication = QGuiApplication;
+#endif
+
 // Starts Qt headless unless a platform was chosen, also when gtest lists the
 // tests at build time without the test environment.
 int main(int argc, char** argv) {
@@ -42,7 +49,7 @@ int main(int argc, char** argv) {
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     setenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit().constData(), 1);
   }
-  QApplication application(argc, argv);
+  TTestApplication application(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   TPrivateConfigFolder config;
   ::testing::TestEventListeners& listeners = ::testing::UnitTest::GetInstance()->listeners();

@@ -1,4 +1,4 @@
-#include "platform/QtPrinter.h"
+#include "app/QtPrinter.h"
 
 #include <QPainter>
 #include <QPrintDialog>

@@ -15,6 +15,7 @@ class TQtDialogs : public IDialogs {
   void SetParent(QWidget* parent) { parent_ = parent; }
 
   void ShowMessage(const std::string& text) override;
+  void ShowInternalError(const std::string& text) override;
   bool AskYesNo(const std::string& text) override;
   std::optional<std::string> OpenFileName(const TFileDialogOptions& options) override;
   std::optional<std::string> SaveFileName(const TFileDialogOptions& options) override;

@@ -1,4 +1,4 @@
-#include "platform/QtDialogs.h"
+#include "designer/QtDialogs.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -36,6 +36,10 @@ QString ToQtFilter(const std::string& filter) {
 
 void TQtDialogs::ShowMessage(const std::string& text) {
   QMessageBox::information(parent_, ApplicationTitle(), ToQString(text), QMessageBox::Ok);
+}
+
+void TQtDialogs::ShowInternalError(const std::string& text) {
+  QMessageBox::critical(parent_, ApplicationTitle(), ToQString(text), QMessageBox::Ok);
 }
 
 bool TQtDialogs::AskYesNo(const std::string& text) {

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QPushButton;
+class QRadioButton;
+
+namespace quorvel {
+
+class TLabelDocument;
+
+// The page "Drucker": the printer choice, the orientation and "Drucker
+// speichern". The choices edit the document as they are made.
+class TPrinterPage : public QWidget {
+ public:
+  explicit TPrinterPage(TLabelDocument& document);
+
+  // The installed printers, offered in the system's order.
+  void SetPrinterNames(const std::vector<std::string>& names);
+  // Shows the document's printer and orientation.
+  void Show();
+
+  QComboBox& PrinterBox() const { return *printerBox_; }
+  QRadioButton& Portrait() const { return *portrait_; }
+  QRadioButton& Landscape() const { return *landscape_; }
+  QPushButton& SavePrinterButton() const { return *savePrinter_; }
+
+ private:
+  TLabelDocument& document_;
+  QComboBox* printerBox_;
+  QRadioButton* portrait_;
+  QRadioButton* landscape_;
+  QPushButton* savePrinter_;
+};
+
+}  // namespace quorvel

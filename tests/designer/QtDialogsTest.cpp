@@ -1,0 +1,15 @@
+#include <gtest/gtest.h>
+
+#include "designer/QtDialogs.h"
+
+namespace quorvel {
+namespace {
+
+TEST(QtDialogsTest, TurnsPipeFiltersIntoQtFilters) {
+  EXPECT_EQ(ToQtFilter("Etikett|*.lab"), "Etikett (*.lab)");
+  EXPECT_EQ(ToQtFilter("Bild|*.jpg|Bild|*.bmp"), "Bild (*.jpg);;Bild (*.bmp)");
+  EXPECT_EQ(ToQtFilter("Text|*.csv;*.txt"), "Text (*.csv *.txt)");
+}
+
+}  // namespace
+}  // namespace quorvel
