@@ -22,6 +22,7 @@ class TDesignPage;
 class TObjectPanel;
 class TPalette;
 class TPrintCommands;
+class TPrinterChoice;
 class TPrinterPage;
 class TSeriesPage;
 class TSettingsPage;
@@ -110,6 +111,11 @@ class TForm2 : public QMainWindow,
   void ShowObjectsAtZoom();
   void PageChanged(int index);
   void QuickTextEdited(const QString& text);
+  // Why a barcode or QR Code on the surface shows hatched (invalid value,
+  // box too small, text too long), "name: reason"; empty when it is fine.
+  std::string SymbolTrouble(const TLabelObject& object) const;
+  // An element's tooltip: its trouble if it has one, else its hint.
+  std::string SurfaceHint(const TControl& element) const;
 
   TLabelDocument document_;
   TDesignerServices services_;
@@ -126,6 +132,8 @@ class TForm2 : public QMainWindow,
   TSeriesPage* seriesPage_ = nullptr;
   TObjectPanel* objectPanel_ = nullptr;
   int previousPage_ = 0;
+  // The system's printers and "PDF-Datei".
+  std::unique_ptr<TPrinterChoice> printer_;
   std::unique_ptr<TPrintCommands> printCommands_;
 };
 
