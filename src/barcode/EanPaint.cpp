@@ -17,8 +17,6 @@
 namespace quorvel {
 namespace {
 
-constexpr TColor kHatchRed = RGB(255, 0, 0);
-
 // Gives the canvas back its pen, brush, font and background mode.
 class TCanvasStateScope {
  public:
@@ -114,7 +112,7 @@ void TCustomEAN::PaintLinear(TRotatedCanvas& target, TRect box) {
   if (stretched.Pixels.empty()) {
     // Invalid or too big for the box: marked on screen, blank on paper.
     if (!canvas.IsPrinter()) {
-      canvas.Brush = {kHatchRed, TBrushStyle::bsDiagCross};
+      canvas.Brush = kInvalidSymbolHatch;
       target.FillRect(box);
     }
     return;

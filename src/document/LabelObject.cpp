@@ -73,8 +73,6 @@ std::unique_ptr<TBarcode2D_QRCode> MakeQrEncoder() {
   return encoder;
 }
 
-constexpr TColor kHatchRed = RGB(255, 0, 0);
-
 [[noreturn]] void ThrowWrongKind(const char* element) {
   throw std::logic_error(std::string("the object's element is no ") + element);
 }
@@ -229,7 +227,7 @@ void TLabelObject::DrawQrText(std::string text) {
   encoder.SetImage(element_.get());
   if (encoder.LastRect().Width() <= 0 && !blank.Empty()) {
     // A text the symbol cannot hold is marked as an invalid barcode is.
-    blank.Canvas().Brush = {kHatchRed, TBrushStyle::bsDiagCross};
+    blank.Canvas().Brush = kInvalidSymbolHatch;
     blank.Canvas().FillRect({0, 0, blank.Width(), blank.Height()});
     TPicture hatched;
     hatched.Assign(blank);

@@ -41,6 +41,10 @@ struct TBrush {
   bool operator==(const TBrush&) const = default;
 };
 
+// How a symbol that cannot be drawn is marked wherever it is not printed:
+// red diagonal cross-hatch, the gaps keeping what lies beneath.
+inline constexpr TBrush kInvalidSymbolHatch{RGB(255, 0, 0), TBrushStyle::bsDiagCross};
+
 class TCanvas;
 class TTextCache;
 struct TFontRequest;

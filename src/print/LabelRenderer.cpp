@@ -15,8 +15,6 @@
 namespace quorvel {
 namespace {
 
-constexpr TColor kHatchRed = RGB(255, 0, 0);
-
 // An object's rectangle in target pixels.
 struct TTargetRect {
   int X1, Y1, X2, Y2;
@@ -111,7 +109,7 @@ class TLabelPainter {
     if (const QImage* modules = o.QrEncoder().ModuleImage()) {
       target_.DrawModules(WholeModuleRect(box, modules->width(), modules->height()), *modules);
     } else if (!target_.IsPrinter()) {
-      target_.Brush = {kHatchRed, TBrushStyle::bsDiagCross};
+      target_.Brush = kInvalidSymbolHatch;
       target_.FillRect(box);
     }
   }
