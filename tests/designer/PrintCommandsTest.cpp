@@ -356,7 +356,7 @@ TEST_F(PrintCommandsTest, FindingsAreListedAndTheJobWaitsForYes) {
   Click("PrintButton");
   EXPECT_EQ(printer_.JobsBegun, 0);
   const std::string& question = dialogs_.Questions().back().Text;
-  EXPECT_EQ(dialogs_.Questions().back().Kind, TScriptedDialogs::TKind::YesNo);
+  EXPECT_EQ(dialogs_.Questions().back().Kind, TScriptedDialogs::TKind::YesNoDefaultNo);
   EXPECT_NE(question.find(ean.Name + ": Das Zeichen 'A' an Stelle 6"), std::string::npos) << question;
   EXPECT_TRUE(question.ends_with("Trotzdem drucken?")) << question;
   EXPECT_TRUE(NewMessages().empty());
