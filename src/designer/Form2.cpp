@@ -14,7 +14,6 @@
 #include "designer/Palette.h"
 #include "designer/PrintCommands.h"
 #include "designer/PrinterPage.h"
-#include "print/PrinterChoice.h"
 #include "designer/PropertyGrid.h"
 #include "designer/SeriesPage.h"
 #include "designer/SettingsPage.h"
@@ -23,6 +22,7 @@
 #include "platform/Printer.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/TextCodec.h"
+#include "print/PrinterChoice.h"
 
 namespace quorvel {
 namespace {

@@ -111,11 +111,6 @@ class TForm2 : public QMainWindow,
   void ShowObjectsAtZoom();
   void PageChanged(int index);
   void QuickTextEdited(const QString& text);
-  // Why a barcode or QR Code on the surface shows hatched (invalid value,
-  // box too small, text too long), "name: reason"; empty when it is fine.
-  std::string SymbolTrouble(const TLabelObject& object) const;
-  // An element's tooltip: its trouble if it has one, else its hint.
-  std::string SurfaceHint(const TControl& element) const;
 
   TLabelDocument document_;
   TDesignerServices services_;

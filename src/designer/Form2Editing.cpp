@@ -9,11 +9,11 @@
 #include "designer/HandleWidgets.h"
 #include "designer/ObjectPanel.h"
 #include "designer/PropertyGrid.h"
+#include "designer/SymbolTrouble.h"
 #include "designer/TextToolbar.h"
 #include "designer/TopBar.h"
 #include "document/KindDescription.h"
 #include "platform/TextCodec.h"
-#include "print/PrintCheck.h"
 
 namespace quorvel {
 namespace {
@@ -30,7 +30,7 @@ void TForm2::ConnectEditing() {
       .SurfaceDown = [this](int, int) { selection_.SurfaceDown(); },
       .SurfaceMove = [this](int x, int y) { statusBar()->showMessage(QString("X=%1 Y=%2").arg(x).arg(y)); },
   });
-  designPage_->Surface().SetHintSource([this](const TControl& element) { return SurfaceHint(element); });
+  designPage_->Surface().SetHintSource([this](const TControl& element) { return SurfaceHint(document_, element); });
   connect(&designPage_->QuickText(), &QLineEdit::textEdited, this,
           [this](const QString& text) { guard_.Run([&] { QuickTextEdited(text); }); });
 }
@@ -50,28 +50,9 @@ void TForm2::ShowHandles(const TBounds& bounds, TObjectKind kind) { designPage_-
 
 void TForm2::HideHandles() { designPage_->Handles().Hide(); }
 
-// On the surface one pixel is a tenth of a millimetre at 100 %: a symbol is
-// hatched where it would not print at that scale. Thin modules are a matter
-// of the printer, so they are not named here.
-std::string TForm2::SymbolTrouble(const TLabelObject& object) const {
-  double pixelsPerMm = 10 * document_.Zoom;
-  std::optional<TPrintFinding> finding = CheckSymbol(object, {pixelsPerMm, pixelsPerMm});
-  if (!finding || !finding->Blocks()) return {};
-  return object.Name + ": " + finding->Reason;
-}
-
-std::string TForm2::SurfaceHint(const TControl& element) const {
-  for (int slot = 1; slot <= document_.ObjectCount(); ++slot) {
-    const TLabelObject& object = document_.Object(slot);
-    if (&object.Element() != &element) continue;
-    std::string trouble = SymbolTrouble(object);
-    return trouble.empty() ? element.Hint : trouble;
-  }
-  return element.Hint;
-}
-
 void TForm2::ObjectPressed(TLabelObject& object) {
-  if (std::string trouble = SymbolTrouble(object); !trouble.empty()) statusBar()->showMessage(ToQString(trouble));
+  if (std::string trouble = SymbolTrouble(document_, object); !trouble.empty())
+    statusBar()->showMessage(ToQString(trouble));
   const TKindDescription& kind = Describe(object.Kind());
   if (object.Kind() == TObjectKind::okText) topBar_->TextToolbar().ShowText(object);
   QLineEdit& quickText = designPage_->QuickText();
