@@ -4,6 +4,7 @@
 #include <functional>
 #include <unordered_map>
 
+#include "designer/ControlHost.h"
 #include "designer/HandlerGuard.h"
 #include "document/DesignSurface.h"
 #include "platform/Control.h"
@@ -39,6 +40,8 @@ class TDesignPanel : public QWidget, public IDesignSurface {
   TControlHost* HostOf(const TControl& element) const;
 
   void SetMouse(TSurfaceMouse mouse) { mouse_ = std::move(mouse); }
+  // What the elements' tooltips say, asked when one is due.
+  void SetHintSource(THintSource hints) { hints_ = std::move(hints); }
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -46,6 +49,7 @@ class TDesignPanel : public QWidget, public IDesignSurface {
 
  private:
   TSurfaceMouse mouse_;
+  THintSource hints_;
   IDialogs& dialogs_;
   THandlerGuard guard_;
   std::unordered_map<const TControl*, TControlHost*> hosts_;

@@ -22,6 +22,7 @@
 #include "platform/Printer.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/TextCodec.h"
+#include "print/PrinterChoice.h"
 
 namespace quorvel {
 namespace {
@@ -58,11 +59,15 @@ TForm2::TForm2(const TDesignerServices& services, QWidget* parent)
   statusBar()->setObjectName("StatusBar");
 
   document_.SetSurface(&designPage_->Surface());
-  guard_.Run([this] { printerPage_->SetPrinterNames(services_.Printer.PrinterNames()); });
+  printer_ = std::make_unique<TPrinterChoice>(services.Printer, services.Dialogs, document_.Layout);
+  guard_.Run([this] {
+    // Without a printer of the system's, "PDF-Datei" is the choice.
+    printerPage_->SetPrinterNames(printer_->PrinterNames(), printer_->PdfChosen() ? TPrinterChoice::kPdfFile : "");
+  });
   IDocumentView& view = *this;
   printCommands_ = std::make_unique<TPrintCommands>(
       document_, view, *seriesPage_,
-      TPrintCommands::TServices{services.Printer, services.Dialogs, services.Clipboard, services.Launcher}, *this);
+      TPrintCommands::TServices{*printer_, services.Dialogs, services.Clipboard, services.Launcher}, *this);
   ConnectCommands();
   ConnectPrintCommands();
   ConnectEditing();

@@ -22,6 +22,7 @@ class TDesignPage;
 class TObjectPanel;
 class TPalette;
 class TPrintCommands;
+class TPrinterChoice;
 class TPrinterPage;
 class TSeriesPage;
 class TSettingsPage;
@@ -126,6 +127,8 @@ class TForm2 : public QMainWindow,
   TSeriesPage* seriesPage_ = nullptr;
   TObjectPanel* objectPanel_ = nullptr;
   int previousPage_ = 0;
+  // The system's printers and "PDF-Datei".
+  std::unique_ptr<TPrinterChoice> printer_;
   std::unique_ptr<TPrintCommands> printCommands_;
 };
 

@@ -9,6 +9,7 @@
 #include "designer/HandleWidgets.h"
 #include "designer/ObjectPanel.h"
 #include "designer/PropertyGrid.h"
+#include "designer/SymbolTrouble.h"
 #include "designer/TextToolbar.h"
 #include "designer/TopBar.h"
 #include "document/KindDescription.h"
@@ -29,6 +30,7 @@ void TForm2::ConnectEditing() {
       .SurfaceDown = [this](int, int) { selection_.SurfaceDown(); },
       .SurfaceMove = [this](int x, int y) { statusBar()->showMessage(QString("X=%1 Y=%2").arg(x).arg(y)); },
   });
+  designPage_->Surface().SetHintSource([this](const TControl& element) { return SurfaceHint(document_, element); });
   connect(&designPage_->QuickText(), &QLineEdit::textEdited, this,
           [this](const QString& text) { guard_.Run([&] { QuickTextEdited(text); }); });
 }
@@ -49,6 +51,8 @@ void TForm2::ShowHandles(const TBounds& bounds, TObjectKind kind) { designPage_-
 void TForm2::HideHandles() { designPage_->Handles().Hide(); }
 
 void TForm2::ObjectPressed(TLabelObject& object) {
+  if (std::string trouble = SymbolTrouble(document_, object); !trouble.empty())
+    statusBar()->showMessage(ToQString(trouble));
   const TKindDescription& kind = Describe(object.Kind());
   if (object.Kind() == TObjectKind::okText) topBar_->TextToolbar().ShowText(object);
   QLineEdit& quickText = designPage_->QuickText();

@@ -42,12 +42,15 @@ TPrinterPage::TPrinterPage(TLabelDocument& document) : document_(document) {
   column->addStretch();
 }
 
-void TPrinterPage::SetPrinterNames(const std::vector<std::string>& names) {
+void TPrinterPage::SetPrinterNames(const std::vector<std::string>& names, const std::string& preselected) {
   for (const std::string& name : names) printerBox_->addItem(ToQString(name));
+  preselected_ = preselected;
 }
 
 void TPrinterPage::Show() {
-  printerBox_->setEditText(ToQString(document_.PrinterName));
+  QString name = ToQString(document_.PrinterName);
+  if (printerBox_->findText(name) < 0 && !preselected_.empty()) name = ToQString(preselected_);
+  printerBox_->setEditText(name);
   (document_.Landscape ? landscape_ : portrait_)->setChecked(true);
 }
 

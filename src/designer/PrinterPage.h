@@ -18,8 +18,9 @@ class TPrinterPage : public QWidget {
  public:
   explicit TPrinterPage(TLabelDocument& document);
 
-  // The installed printers, offered in the system's order.
-  void SetPrinterNames(const std::vector<std::string>& names);
+  // The printers offered, in the system's order; `preselected` is shown
+  // (and chosen) while the document names none of them.
+  void SetPrinterNames(const std::vector<std::string>& names, const std::string& preselected = {});
   // Shows the document's printer and orientation.
   void Show();
 
@@ -34,6 +35,7 @@ class TPrinterPage : public QWidget {
   QRadioButton* portrait_;
   QRadioButton* landscape_;
   QPushButton* savePrinter_;
+  std::string preselected_;
 };
 
 }  // namespace quorvel

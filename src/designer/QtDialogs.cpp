@@ -47,6 +47,11 @@ bool TQtDialogs::AskYesNo(const std::string& text) {
          QMessageBox::Yes;
 }
 
+bool TQtDialogs::AskYesNoDefaultNo(const std::string& text) {
+  return QMessageBox::question(parent_, ApplicationTitle(), ToQString(text), QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
+}
+
 std::optional<std::string> TQtDialogs::OpenFileName(const TFileDialogOptions& options) {
   return RunFileDialog(parent_, options, QFileDialog::AcceptOpen);
 }
