@@ -55,7 +55,7 @@ void TLanguageTable::FillEnglish() { Fill(lgEnglish); }
 void TLanguageTable::FillPortuguese() { Fill(lgPortuguese); }
 
 void TLanguageTable::Fill(int language) {
-  for (const TTextRow& row : kTextRows) TextTable[row.Number - 1] = Cp1252FromUtf8(row.Texts[language - 1]);
+  for (const TTextRow& row : kTextRows) TextTable[row.Number - 1] = row.Texts[language - 1];
 }
 
 }  // namespace quorvel

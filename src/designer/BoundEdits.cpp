@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 

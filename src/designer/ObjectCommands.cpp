@@ -61,7 +61,7 @@ void TObjectCommands::PlaceAtZoom(TLabelObject& object) const {
 TLabelObject* TObjectCommands::Create(TObjectKind kind) {
   view_.ResetPointer();
   if (document_.Full()) {
-    dialogs_.ShowMessage(Cp1252FromUtf8("Das Etikett hat bereits 60 Objekte; es kann kein weiteres aufnehmen."));
+    dialogs_.ShowMessage(std::string("Das Etikett hat bereits 60 Objekte; es kann kein weiteres aufnehmen."));
     return nullptr;
   }
   auto object = std::make_unique<TLabelObject>(kind);
@@ -144,7 +144,7 @@ void TObjectCommands::CopyToClipboard() {
     object->Barcode().CopyToClipboard(clipboard_);
     return;
   }
-  dialogs_.ShowMessage(Cp1252FromUtf8("derzeit nur bei Barcode möglich !"));
+  dialogs_.ShowMessage(std::string("derzeit nur bei Barcode möglich !"));
 }
 
 void TObjectCommands::Refresh() {

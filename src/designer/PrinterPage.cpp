@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "document/LabelDocument.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 

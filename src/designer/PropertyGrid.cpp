@@ -10,7 +10,7 @@
 #include "document/DisplayScale.h"
 #include "document/LabelDocument.h"
 #include "platform/Dialogs.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "document/LabelDocument.h"
 #include "document/SheetPresets.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 namespace {

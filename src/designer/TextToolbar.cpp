@@ -11,7 +11,7 @@
 #include "designer/HandlerGuard.h"
 #include "document/DisplayScale.h"
 #include "document/LabelDocument.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 namespace {

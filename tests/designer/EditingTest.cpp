@@ -167,7 +167,7 @@ TEST_F(EditingTest, StackingRefreshAndRightClick) {
 TEST_F(EditingTest, ClipboardTakesOnlyBarcodes) {
   Create("CreateText");
   MenuItem("in Zwischenablage")->trigger();
-  EXPECT_EQ(dialogs_.Messages(), std::vector<std::string>{Cp1252FromUtf8("derzeit nur bei Barcode möglich !")});
+  EXPECT_EQ(dialogs_.Messages(), std::vector<std::string>{std::string("derzeit nur bei Barcode möglich !")});
   TLabelObject& bar = Create("CreateBarcode");
   MenuItem("in Zwischenablage")->trigger();
   ASSERT_EQ(clipboard_.Sizes.size(), 1u);

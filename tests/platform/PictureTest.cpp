@@ -155,8 +155,8 @@ TEST_F(PictureTest, BmpHeadersClaimingImpossibleSizesGiveAMessage) {
     std::string Bytes;
   } claims[] = {
       {"pixels beyond the end", 10, std::string("\xFF\xFF\xFF\xFF", 4)},
-      {"most negative width", 18, std::string("\x00\x00\x00\x80", 4)},
-      {"most negative height", 22, std::string("\x00\x00\x00\x80", 4)},
+      {"most negative width", 18, std::string("\x00\x00\x00€", 4)},
+      {"most negative height", 22, std::string("\x00\x00\x00€", 4)},
       {"65535 bits per pixel", 28, std::string("\xFF\xFF", 2)},
   };
   EXPECT_NE(LoadMessage(Write("found.bmp", found)).find("found.bmp"), std::string::npos);

@@ -146,8 +146,8 @@ TEST(PrintCheckTest, FindingsReadAsLinesOfAMessage) {
     check.Add({"ean01", line, TFindingKind::fkThinModules, "Modul zu schmal", TSizeMm{30.2, 10}});
   EXPECT_FALSE(check.Blocking());
   std::string text = FindingsText(check, 10);
-  EXPECT_EQ(text.substr(0, text.find('\n')), Cp1252FromUtf8("ean01, Zeile 1: Modul zu schmal (kleinstes Feld: ") +
-                                                 FormatFixed(30.2, 1) + Cp1252FromUtf8(" × ") + FormatFixed(10, 1) +
+  EXPECT_EQ(text.substr(0, text.find('\n')), std::string("ean01, Zeile 1: Modul zu schmal (kleinstes Feld: ") +
+                                                 FormatFixed(30.2, 1) + " × " + FormatFixed(10, 1) +
                                                  " mm)");
   EXPECT_NE(text.find("... und 2 weitere"), std::string::npos);
 }
