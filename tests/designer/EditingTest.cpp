@@ -293,6 +293,10 @@ TEST_F(EditingTest, QuickTextFollowsTheCurrentObject) {
   quick->selectAll();
   QTest::keyClicks(quick, "Preis");
   EXPECT_EQ(text.Text, "Preis");
+  quick->selectAll();
+  // Typed as one key event: QTest spells out only Latin-1 keys.
+  QTest::sendKeyEvent(QTest::Click, quick, Qt::Key_unknown, QString::fromUtf8("Łódź 你好"), Qt::NoModifier);
+  EXPECT_EQ(text.Text, "Łódź 你好");
   EXPECT_FALSE(Doc().Modified);
   EXPECT_EQ(Child<QComboBox>("ObjectList")->currentText(), "text01");
 }

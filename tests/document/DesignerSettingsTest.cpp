@@ -100,6 +100,18 @@ TEST_F(DesignerSettingsTest, ThePrinterNameIsKeptEvenForAPrinterThatIsNotInstall
   EXPECT_EQ(ReadFile(Path("drucker.ini")), "B\xFCro\r\n");  // Windows-1252, as before
 }
 
+// A series file in a folder beyond Windows-1252 stays where it is: such a
+// settings file is written as UTF-8 with a byte-order mark instead of losing
+// the name to '?'.
+TEST_F(DesignerSettingsTest, ASeriesFileNameBeyondWindows1252IsKept) {
+  document_.SeriesFileName = "/home/anna/Łódź/adressen.csv";
+  WriteSheetSettings(document_, Path("blatt.ini"));
+  EXPECT_TRUE(ReadFile(Path("blatt.ini")).starts_with("\xEF\xBB\xBF"));
+  TLabelDocument read;
+  ReadSheetSettings(read, Path("blatt.ini"));
+  EXPECT_EQ(read.SeriesFileName, "/home/anna/Łódź/adressen.csv");
+}
+
 // Settings live where Linux keeps them, whatever the working directory, also
 // below a home folder whose name is not ASCII; the folder is made on the
 // first write.
