@@ -5,8 +5,8 @@
 namespace quorvel {
 namespace {
 
-// The texts the program shows, one column per language (UTF-8 here,
-// converted to Windows-1252 when a language is filled in).
+// The texts the program shows, one column per language (UTF-8, as
+// all text inside the program).
 struct TTextRow {
   int Number;
   const char* Texts[4];  // German, French, English, Portuguese

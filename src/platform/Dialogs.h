@@ -17,7 +17,7 @@ struct TFileDialogOptions {
   bool operator==(const TFileDialogOptions&) const = default;
 };
 
-// The common dialogs. All texts are Windows-1252.
+// The common dialogs. All texts are UTF-8; file names are the system's bytes.
 class IDialogs {
  public:
   virtual ~IDialogs() = default;
