@@ -140,6 +140,16 @@ TEST(PrintCheckTest, ASeriesIsCheckedLineByLineWhereEachValuePrints) {
   EXPECT_TRUE(check.Blocking());
 }
 
+// A character beyond a symbology's set is named as typed, at the place a
+// reader counts; a QR Code takes any character.
+TEST(PrintCheckTest, ACharacterOutOfSetIsNamedAtItsCharacterPosition) {
+  TLabelDocument document;
+  std::optional<TPrintFinding> code128 = CheckSymbol(Symbol(document, TTypBarCode::bcCode128, "Dvořák", 600, 200), Dpi(600));
+  ASSERT_TRUE(code128.has_value());
+  EXPECT_EQ(code128->Reason, "Das Zeichen 'ř' an Stelle 4 ist in Code 128 nicht erlaubt");
+  EXPECT_FALSE(CheckSymbol(Qr(document, "Łódź İstanbul Ελλάδα Dvořák 你好", 300), Dpi(600)).has_value());
+}
+
 TEST(PrintCheckTest, FindingsReadAsLinesOfAMessage) {
   TPrintCheck check;
   for (int line = 1; line <= 12; ++line)
