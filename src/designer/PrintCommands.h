@@ -15,6 +15,7 @@ class IDialogs;
 class IDocumentView;
 class IPrinter;
 class IProcessLauncher;
+class TDocumentChanges;
 class TSeriesPage;
 
 // The designer's print actions: "Drucken", "Start Drucken" of the current
@@ -32,8 +33,8 @@ class TPrintCommands {
   };
 
   // The preview windows open as children of `window`.
-  TPrintCommands(TLabelDocument& document, IDocumentView& view, const TSeriesPage& seriesPage,
-                 const TServices& services, QWidget& window);
+  TPrintCommands(TLabelDocument& document, TDocumentChanges& changes, IDocumentView& view,
+                 const TSeriesPage& seriesPage, const TServices& services, QWidget& window);
   ~TPrintCommands();
 
   TLabelPrinting& Printing() { return printing_; }
@@ -53,6 +54,7 @@ class TPrintCommands {
   void ChangingSettings(const std::function<void()>& action);
 
   TLabelDocument& document_;
+  TDocumentChanges& changes_;
   IDocumentView& view_;
   const TSeriesPage& seriesPage_;
   TServices services_;

@@ -21,8 +21,8 @@ QPushButton* AddButton(QToolBar* bar, const char* caption, const char* hint = nu
 
 }  // namespace
 
-TTopBar::TTopBar(QMainWindow& window, TLabelDocument& document, const THandlerGuard& guard,
-                 std::function<void()> textChanged) {
+TTopBar::TTopBar(QMainWindow& window, TLabelDocument& document, TDocumentChanges& changes, const THandlerGuard& guard,
+                 std::function<void()> faceChosen) {
   QMenu* label = window.menuBar()->addMenu("Etikett");
   menu_.New = label->addAction("neu");
   menu_.Save = label->addAction("speichern");
@@ -42,7 +42,7 @@ TTopBar::TTopBar(QMainWindow& window, TLabelDocument& document, const THandlerGu
   actions_.Copy = bar->addAction(CopyPicture(), "Kopieren");
   actions_.Paste = bar->addAction(PastePicture(), QString::fromUtf8("Einfügen"));
   bar->addSeparator();
-  textToolbar_ = std::make_unique<TTextToolbar>(*bar, document, guard, std::move(textChanged));
+  textToolbar_ = std::make_unique<TTextToolbar>(*bar, document, changes, guard, std::move(faceChosen));
   bar->addSeparator();
   preview_ = AddButton(bar, "Vorschau", "Etikett-Vorschau", "PreviewButton");
   print_ = AddButton(bar, "Drucken", "Etikett drucken", "PrintButton");

@@ -9,6 +9,7 @@ class QPushButton;
 
 namespace quorvel {
 
+class TDocumentChanges;
 class TLabelDocument;
 class THandlerGuard;
 class TTextToolbar;
@@ -37,8 +38,9 @@ struct TToolbarActions {
 // "Drucken", "zoom +", "zoom -", "zoom aus" and "Objektliste".
 class TTopBar {
  public:
-  // textChanged runs after the text toolbar changed a selected text.
-  TTopBar(QMainWindow& window, TLabelDocument& document, const THandlerGuard& guard, std::function<void()> textChanged);
+  // faceChosen runs after a face was chosen in the text toolbar.
+  TTopBar(QMainWindow& window, TLabelDocument& document, TDocumentChanges& changes, const THandlerGuard& guard,
+          std::function<void()> faceChosen);
   ~TTopBar();
 
   const TLabelMenu& Menu() const { return menu_; }

@@ -27,6 +27,11 @@ const TLabelObject& TLabelDocument::Object(int slot) const {
   return *slots_[slot - 1];
 }
 
+TLabelObject* TLabelDocument::Current() {
+  bool live = CurrentObject >= 1 && CurrentObject <= objectCount_ && !slots_[CurrentObject - 1]->Deleted;
+  return live ? slots_[CurrentObject - 1].get() : nullptr;
+}
+
 TLabelObject& TLabelDocument::Append(std::unique_ptr<TLabelObject> object) {
   if (Full())
     throw EUserError(Cp1252FromUtf8("Das Etikett hat bereits ") + std::to_string(kSlotCount) +
@@ -96,6 +101,12 @@ std::vector<std::string> TLabelDocument::ObjectListNames() const {
       if (!object.Deleted && object.Kind() == kind) names.push_back(object.Name);
     }
   return names;
+}
+
+void TLabelDocument::SelectFirstListed() {
+  std::vector<std::string> names = ObjectListNames();
+  CurrentObject = names.empty() ? 0 : FindByName(names.front());
+  SelectionActive = CurrentObject != 0;
 }
 
 TSurfaceSize TLabelDocument::SurfaceSize() const {
