@@ -52,6 +52,13 @@ class TLabelDocument {
     if (objectCount_ > 0) --objectCount_;
   }
 
+  // Puts the object into a slot 1..ObjectCount() + 1 as it is (name, number
+  // and counters untouched), in place of the one there, shown at the zoom on
+  // the surface. Returns the object in its slot.
+  TLabelObject& PutBack(int slot, std::unique_ptr<TLabelObject> object);
+  // Gives back the slots above count, hiding their objects.
+  void KeepSlots(int count);
+
   // Takes the label of a document that was just read from a file in place of
   // its own: objects, kind counters, measures, printer, orientation and
   // series file; the elements go onto this document's surface (kinds that

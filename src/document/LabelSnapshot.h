@@ -20,6 +20,12 @@ class TLabelSnapshot {
  public:
   explicit TLabelSnapshot(const TLabelDocument& document);
 
+  // Puts the document's label back as it was taken, so that it saves to the
+  // same bytes. Objects of the same kind in the same slot are kept and take
+  // the values (a picture is read again only when its path differs); the
+  // others are made anew. The selection, the zoom and the files stay.
+  void Restore(TLabelDocument& document) const;
+
   bool operator==(const TLabelSnapshot&) const = default;
 
  private:
@@ -32,6 +38,8 @@ class TLabelSnapshot {
     std::vector<TFieldValue> Fields;  // in the order of StoredFields
     bool operator==(const TSlot&) const = default;
   };
+
+  static void RestoreSlot(TLabelDocument& document, int slot, const TSlot& kept);
 
   std::vector<TSlot> slots_;
   std::array<int, kObjectKindCount> counters_{};
