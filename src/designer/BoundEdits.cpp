@@ -18,11 +18,12 @@ QLineEdit* TBoundEdits::Add(std::string& text, const char* name) {
   return edit;
 }
 
-QLineEdit* TBoundEdits::Add(std::string& text, const char* name, TDocumentChanges& changes) {
+QLineEdit* TBoundEdits::Add(std::string& text, const char* name, TDocumentChanges& changes,
+                            const std::string& step) {
   QLineEdit* edit = PlainEdit(ToQString(text), name);
   edits_.emplace_back(edit, &text);
-  QObject::connect(edit, &QLineEdit::textChanged, edit, [this, &text, &changes](const QString& typed) {
-    if (!showing_) changes.Change([&] { text = FromQString(typed); });
+  QObject::connect(edit, &QLineEdit::textChanged, edit, [this, &text, &changes, step](const QString& typed) {
+    if (!showing_) changes.Change(step, [&] { text = FromQString(typed); }, TDocumentChanges::TJoin::SameStep);
   });
   return edit;
 }

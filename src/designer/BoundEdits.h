@@ -22,8 +22,9 @@ class TBoundEdits {
  public:
   // A new field named `name` for a text the label file does not hold.
   QLineEdit* Add(std::string& text, const char* name);
-  // A new field for a text of the label: typing into it is a change of the label.
-  QLineEdit* Add(std::string& text, const char* name, TDocumentChanges& changes);
+  // A new field for a text of the label: typing into it is a change of the
+  // label, the step (Windows-1252) that the keys typed in a row make.
+  QLineEdit* Add(std::string& text, const char* name, TDocumentChanges& changes, const std::string& step);
   // Shows the document's texts; a field that shows its text already is left
   // alone, so that its cursor stays where the user is typing.
   void Show();

@@ -105,6 +105,15 @@ void TForm2::ConnectCommands() {
   On(toolbar.Delete, &QAction::triggered, [this] { objects_.Delete(); });
   On(toolbar.Copy, &QAction::triggered, [this] { objects_.Copy(); });
   On(toolbar.Paste, &QAction::triggered, [this] { objects_.Paste(); });
+  const TEditMenu& edit = topBar_->EditMenu();
+  On(edit.Undo, &QAction::triggered, [this] { WalkHistory(&TDocumentChanges::Undo); });
+  On(edit.Redo, &QAction::triggered, [this] { WalkHistory(&TDocumentChanges::Redo); });
+  On(edit.Cut, &QAction::triggered, [this] {
+    objects_.Copy();
+    objects_.Delete();
+  });
+  On(edit.Copy, &QAction::triggered, [this] { objects_.Copy(); });
+  On(edit.Paste, &QAction::triggered, [this] { objects_.Paste(); });
   On(&topBar_->ZoomInButton(), &QPushButton::clicked, [this] {
     selection_.delpoints();
     zoom(2);
@@ -176,7 +185,15 @@ void TForm2::PageChanged(int index) {
 
 void TForm2::ReturnToFullSize() { zoom_aus(); }
 
+// The label's size follows an undone or redone step at once, except while
+// the user is typing it on the settings page.
+void TForm2::WalkHistory(void (TDocumentChanges::*step)()) {
+  (changes_.*step)();
+  if (pages_->currentWidget() != settingsPage_) SizeSurface();
+}
+
 void TForm2::DocumentReplaced() {
+  changes_.Forget();
   document_.SelectFirstListed();
   SizeSurface();
   LabelChanged();

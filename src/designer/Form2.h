@@ -111,6 +111,8 @@ class TForm2 : public QMainWindow,
   // Every live object shown at the current zoom.
   void ShowObjectsAtZoom();
   void PageChanged(int index);
+  // Undoes or redoes a step of the history.
+  void WalkHistory(void (TDocumentChanges::*step)());
   void QuickTextEdited(const QString& text);
   // The quick text field shows the current object's text, value or hint.
   void ShowQuickText();

@@ -59,10 +59,13 @@ void TForm2::QuickTextEdited(const QString& text) {
   const TKindDescription& kind = Describe(object->Kind());
   if (!kind.QuickTextField) return;
   QScopedValueRollback<bool> editing(editingQuickText_, true);
-  changes_.Change([&] {
-    FieldNamed(kind, kind.QuickTextField).Set(*object, FromQString(text));
-    object->UpdateElement(document_.Zoom);
-  });
+  changes_.Change(
+      "Text " + object->Name,
+      [&] {
+        FieldNamed(kind, kind.QuickTextField).Set(*object, FromQString(text));
+        object->UpdateElement(document_.Zoom);
+      },
+      TDocumentChanges::TJoin::SameStep);
 }
 
 void TForm2::ShowQuickText() {
@@ -89,6 +92,7 @@ void TForm2::LabelChanged() {
     TLabelObject* current = document_.Current();
     if (current && current->Kind() == TObjectKind::okText) topBar_->TextToolbar().ShowText(*current);
     ShowQuickText();
+    topBar_->ShowSteps(changes_.UndoStep(), changes_.RedoStep());
     if (current && document_.SelectionActive)
       selection_.setpoints();
     else
@@ -107,6 +111,7 @@ void TForm2::ResetPointer() { selection_.Reset(); }
 void TForm2::EnablePaste() {
   designPage_->Menu().Paste->setEnabled(true);
   topBar_->Actions().Paste->setEnabled(true);
+  topBar_->EditMenu().Paste->setEnabled(true);
 }
 
 void TForm2::RepaintSurface() { designPage_->Surface().update(); }

@@ -63,6 +63,10 @@ TLabelObject& TObjectCommands::Add(TObjectKind kind) {
   return added;
 }
 
+std::string TObjectCommands::NextName(TObjectKind kind) const {
+  return ObjectName(kind, document_.KindCounters[KindIndex(kind)] + 1);
+}
+
 bool TObjectCommands::HasRoom() {
   view_.ResetPointer();
   if (!document_.Full()) return true;
@@ -73,7 +77,7 @@ bool TObjectCommands::HasRoom() {
 TLabelObject* TObjectCommands::Create(TObjectKind kind) {
   if (!HasRoom()) return nullptr;
   TLabelObject* added = nullptr;
-  changes_.Change([&] { added = &Add(kind); });
+  changes_.Change("Erstellen " + NextName(kind), [&] { added = &Add(kind); });
   return added;
 }
 
@@ -85,7 +89,7 @@ void TObjectCommands::Remove(TLabelObject& object) {
 void TObjectCommands::Delete() {
   TLabelObject* object = document_.Current();
   if (!object) return;
-  changes_.Change([&] {
+  changes_.Change(Cp1252FromUtf8("Löschen ") + object->Name, [&] {
     Remove(*object);
     document_.SelectFirstListed();
   });
@@ -93,7 +97,7 @@ void TObjectCommands::Delete() {
 
 void TObjectCommands::DeleteLast() {
   if (document_.ObjectCount() == 0) return;
-  changes_.Change([&] {
+  changes_.Change(Cp1252FromUtf8("letztes löschen"), [&] {
     Remove(document_.Object(document_.ObjectCount()));
     document_.DropLast();
     document_.SelectFirstListed();
@@ -101,7 +105,7 @@ void TObjectCommands::DeleteLast() {
 }
 
 void TObjectCommands::DeleteAll() {
-  changes_.Change([&] {
+  changes_.Change(Cp1252FromUtf8("alle löschen"), [&] {
     for (int slot = 1; slot <= document_.ObjectCount(); ++slot) Remove(document_.Object(slot));
     while (document_.ObjectCount() > 0) document_.DropLast();
     document_.SelectFirstListed();
@@ -132,7 +136,7 @@ void TObjectCommands::createobj(int source) {
   if (source < 1 || source > document_.ObjectCount()) return;
   TObjectKind kind = document_.Object(source).Kind();
   if (!Describe(kind).Pasted || !HasRoom()) return;
-  changes_.Change([&] {
+  changes_.Change(Cp1252FromUtf8("Einfügen ") + NextName(kind), [&] {
     TLabelObject& copy = Add(kind);
     CopyFields(document_.Object(source), copy);
     copy.UpdateElement(document_.Zoom);

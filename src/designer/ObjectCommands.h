@@ -66,6 +66,8 @@ class TObjectCommands {
   // Appends a new object of the kind and selects it, within the caller's change.
   TLabelObject& Add(TObjectKind kind);
   void Remove(TLabelObject& object);
+  // The name the next object of the kind gets.
+  std::string NextName(TObjectKind kind) const;
 
   TLabelDocument& document_;
   TDocumentChanges& changes_;

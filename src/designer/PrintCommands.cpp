@@ -76,7 +76,7 @@ void TPrintCommands::ChooseSeriesFile() {
   options.FileName = lastSeriesChoice_;
   if (std::optional<std::string> chosen = services_.Dialogs.OpenFileName(options)) lastSeriesChoice_ = *chosen;
   // The field takes the dialog's name also after a cancel: its last choice.
-  changes_.Change([this] { document_.SeriesFileName = lastSeriesChoice_; });
+  changes_.Change("Seriendatei", [this] { document_.SeriesFileName = lastSeriesChoice_; });
 }
 
 void TPrintCommands::ShowSeriesFile() {
@@ -93,7 +93,7 @@ void TPrintCommands::ShowSeriesFile() {
 }
 
 void TPrintCommands::ApplyPreset(const std::string& entry) {
-  changes_.Change([&] { ApplySheetPreset(document_.Layout, entry); });
+  changes_.Change("Zweckform-Auswahl", [&] { ApplySheetPreset(document_.Layout, entry); });
 }
 
 void TPrintCommands::ShowPreview() {

@@ -26,7 +26,7 @@ TPrinterPage::TPrinterPage(TLabelDocument& document, TDocumentChanges& changes)
   printerBox_->setMinimumWidth(320);
   connect(printerBox_, &QComboBox::editTextChanged, this, [this](const QString& text) {
     if (showing_) return;
-    changes_.Change([&] { document_.PrinterName = FromQString(text); });
+    changes_.Change("Drucker", [&] { document_.PrinterName = FromQString(text); }, TDocumentChanges::TJoin::SameStep);
   });
   choiceColumn->addWidget(printerBox_);
   column->addWidget(choice);
@@ -39,7 +39,7 @@ TPrinterPage::TPrinterPage(TLabelDocument& document, TDocumentChanges& changes)
   landscape_->setObjectName("Landscape");
   portrait_->setChecked(true);
   connect(landscape_, &QRadioButton::toggled, this, [this](bool on) {
-    if (!showing_) changes_.Change([&] { document_.Landscape = on; });
+    if (!showing_) changes_.Change("Ausrichtung", [&] { document_.Landscape = on; });
   });
   formatColumn->addWidget(portrait_);
   formatColumn->addWidget(landscape_);

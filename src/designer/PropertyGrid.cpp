@@ -151,7 +151,7 @@ void TPropertyGrid::obox_zuruck() {
   std::vector<std::optional<std::string>> values(grid_->rowCount());
   for (int row : changedRows_) values[row] = Cell(row);
   TLabelObject& object = document_.Object(shownSlot_);
-  changes_.Change([&] {
+  changes_.Change("Eigenschaften " + object.Name, [&] {
     ApplyPropertyRows(object, values, document_.Zoom);
     changedRows_.clear();
   });

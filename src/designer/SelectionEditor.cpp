@@ -8,6 +8,7 @@
 #include "document/LabelDocument.h"
 #include "platform/Control.h"
 #include "platform/Rounding.h"
+#include "platform/TextCodec.h"
 
 namespace quorvel {
 namespace {
@@ -68,7 +69,7 @@ void TSelectionEditor::ObjectDown(const TControl& control, int x, int y) {
   dragging_ = true;
   setpoints();
   changes_.SelectionChanged();
-  changes_.BeginDrag();
+  changes_.BeginDrag("Verschieben " + object->Name);
 }
 
 void TSelectionEditor::ObjectMove(int x, int y) {
@@ -97,7 +98,7 @@ void TSelectionEditor::HandleDown(THandle handle, int x, int y) {
   handleDragging_[static_cast<int>(handle)] = true;
   anchorX_ = x;
   anchorY_ = y;
-  changes_.BeginDrag();
+  if (TLabelObject* object = document_.Current()) changes_.BeginDrag(Cp1252FromUtf8("Größe ändern ") + object->Name);
 }
 
 void TSelectionEditor::HandleMove(THandle handle, int x, int y) {
@@ -132,11 +133,14 @@ void TSelectionEditor::Nudge(int dx, int dy, bool gridStep) {
   int step = 1;
   if (int grid = SnapStep(document_.SnapGrid); gridStep && grid > 0)
     step = std::max(1, StoredValue(grid, document_.Zoom));
-  changes_.Change([&] {
-    object->Left += dx * step;
-    object->Top += dy * step;
-    object->UpdateElement(document_.Zoom);
-  });
+  changes_.Change(
+      "Verschieben " + object->Name,
+      [&] {
+        object->Left += dx * step;
+        object->Top += dy * step;
+        object->UpdateElement(document_.Zoom);
+      },
+      TDocumentChanges::TJoin::SameStep);
 }
 
 // Each shown change of d pixels changes the value of 100 % by round(d / z),

@@ -44,7 +44,7 @@ TSeriesPage::TSeriesPage(TLabelDocument& document, TDocumentChanges& changes) {
 
   auto* file = new QGroupBox(QString::fromUtf8("Seriendatei öffnen"));
   auto* fileRow = new QHBoxLayout(file);
-  QLineEdit* seriesFile = edits_.Add(document.SeriesFileName, "SeriesFile", changes);
+  QLineEdit* seriesFile = edits_.Add(document.SeriesFileName, "SeriesFile", changes, "Seriendatei");
   seriesFile->setMaximumWidth(QWIDGETSIZE_MAX);
   fileRow->addWidget(seriesFile, 1);
   chooseFile_ = NamedButton(PictureButton(FolderPicture(), "Seriendatei"), "SeriesFileButton");

@@ -51,7 +51,8 @@ TSettingsPage::TSettingsPage(TLabelDocument& document, TDocumentChanges& changes
   int row = 0;
   for (std::size_t i = 0; i < kLayoutFields.size(); ++i, ++row) {
     grid->addWidget(new QLabel(QString::fromUtf8(kLayoutFields[i].Caption)), row, 0);
-    measures_[i] = edits_.Add(document_.Layout.*kLayoutFields[i].Text, kMeasureEdits[i].Name, changes);
+    measures_[i] = edits_.Add(document_.Layout.*kLayoutFields[i].Text, kMeasureEdits[i].Name, changes,
+                                Cp1252FromUtf8(kLayoutFields[i].Caption));
     measures_[i]->setToolTip(kMeasureEdits[i].Hint);
     grid->addWidget(measures_[i], row, 1);
   }

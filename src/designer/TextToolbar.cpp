@@ -135,7 +135,7 @@ void TTextToolbar::ChangeText(const std::function<void(TLabelObject&)>& change) 
   TLabelObject* text = SelectedText();
   if (!text) return;
   QScopedValueRollback<bool> changing(changing_, true);
-  changes_.Change([&] {
+  changes_.Change("Schrift " + text->Name, [&] {
     change(*text);
     text->UpdateElement(document_.Zoom);
   });
