@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "barcode/Ean.h"
 #include "designer/ControlHost.h"
@@ -79,6 +80,12 @@ void TDesignPanel::keyPressEvent(QKeyEvent* event) {
   bool shift = event->modifiers() & Qt::ShiftModifier;
   if (input_.Key) guard_.Run([&] { handled = input_.Key(event->key(), shift); });
   if (!handled) QWidget::keyPressEvent(event);
+}
+
+void TDesignPanel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setPen(QColor(kEdge));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 TControlHost* TDesignPanel::HostOf(const TControl& element) const {

@@ -28,9 +28,13 @@ struct TSurfaceInput {
 
 // The design surface (Panel1): a white area of the label's size on which
 // every element of the document is shown through its own TControlHost. A
-// click on it or on an element gives it the keyboard focus.
+// click on it or on an element gives it the keyboard focus. A thin grey edge
+// marks the label's border on the screen.
 class TDesignPanel : public QWidget, public IDesignSurface {
  public:
+  // The colour of the label's edge on the screen.
+  static constexpr QRgb kEdge = 0xFF909090;
+
   TDesignPanel(IDialogs& dialogs, QWidget* parent);
   ~TDesignPanel() override;
 
@@ -48,6 +52,7 @@ class TDesignPanel : public QWidget, public IDesignSurface {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   TSurfaceInput input_;

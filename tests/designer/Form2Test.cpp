@@ -222,6 +222,20 @@ TEST_F(Form2Test, TheSurfaceShowsWhatTheElementsPaint) {
   QTRY_COMPARE(Form().DesignPage().Surface().grab().toImage().pixelColor(500, 420), QColor(Qt::green));
 }
 
+// The label is a white sheet with a grey edge and a shadow on a grey ground.
+TEST_F(Form2Test, TheLabelsEdgeShowsOnTheSurface) {
+  Form().show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form()));
+  TDesignPage& page = Form().DesignPage();
+  QRect label = page.Surface().geometry();
+  QImage shown = page.grab().toImage();
+  int y = label.top() + 20;
+  EXPECT_EQ(shown.pixel(label.right() - 5, y), QColor(Qt::white).rgb());
+  EXPECT_EQ(shown.pixel(label.right(), y), TDesignPanel::kEdge);
+  EXPECT_EQ(shown.pixel(label.right() + 2, y), TDesignPage::kShadow);
+  EXPECT_EQ(shown.pixel(label.right() + TDesignPage::kShadowOffset + 2, y), TDesignPage::kBackground);
+}
+
 TEST_F(Form2Test, MouseEventsOnTheSurfaceReachTheObjectsControl) {
   OpenEveryKindLabel();
   Form().show();
