@@ -108,10 +108,7 @@ void TForm2::ConnectCommands() {
   const TEditMenu& edit = topBar_->EditMenu();
   On(edit.Undo, &QAction::triggered, [this] { WalkHistory(&TDocumentChanges::Undo); });
   On(edit.Redo, &QAction::triggered, [this] { WalkHistory(&TDocumentChanges::Redo); });
-  On(edit.Cut, &QAction::triggered, [this] {
-    objects_.Copy();
-    objects_.Delete();
-  });
+  On(edit.Cut, &QAction::triggered, [this] { objects_.Cut(); });
   On(edit.Copy, &QAction::triggered, [this] { objects_.Copy(); });
   On(edit.Paste, &QAction::triggered, [this] { objects_.Paste(); });
   On(&topBar_->ZoomInButton(), &QPushButton::clicked, [this] {

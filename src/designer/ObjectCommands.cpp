@@ -130,6 +130,13 @@ void TObjectCommands::Copy() {
   view_.EnablePaste();
 }
 
+// Paste copies from the slot, where the deleted object keeps its fields.
+void TObjectCommands::Cut() {
+  if (!document_.SelectionActive) return;
+  Copy();
+  Delete();
+}
+
 void TObjectCommands::Paste() { createobj(document_.CopiedObject); }
 
 void TObjectCommands::createobj(int source) {

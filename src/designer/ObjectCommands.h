@@ -52,6 +52,8 @@ class TObjectCommands {
   void BringToFront();
   void SendToBack();
   void Copy();   // "Kopieren"
+  // "Ausschneiden": copies the selected object, then deletes it.
+  void Cut();
   void Paste();  // "Einfügen"
   // Creates a copy of the object in the slot; vertical texts and QR Codes are not copied.
   void createobj(int source);

@@ -159,6 +159,8 @@ TEST_F(UndoTest, ShortcutsAreShownAndReachTheCommands) {
   form_->DesignPage().Surface().setFocus();
   QTest::keyClick(form_.get(), Qt::Key_X, Qt::ControlModifier);
   EXPECT_TRUE(box.Deleted);
+  QTest::keyClick(form_.get(), Qt::Key_V, Qt::ControlModifier);  // the cut object comes back as a copy
+  EXPECT_EQ(ListNames(), (std::vector<std::string>{"box02", "box03"}));
   QTest::keyClick(form_.get(), Qt::Key_Y, Qt::ControlModifier);  // nothing to redo
   // A button's shortcut clicks it after a short animation.
   QTest::keyClick(form_.get(), Qt::Key_Plus, Qt::ControlModifier);
