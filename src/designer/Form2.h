@@ -37,10 +37,10 @@ struct TDesignerServices {
 };
 
 // The label designer ("Quorvel Etikettenentwurf"). It owns the one label
-// document for the whole run, with the one path of its changes, and
-// composes what shows and edits it: the top bar, the palette, the pages
-// "Entwurf", "Einstellungen", "Drucker" and "Seriendruck", the object panel
-// and the status bar. It connects their buttons to the document, object and
+// document for the whole run, with the one path of its changes and their
+// history, and composes what shows and edits it: the top bar, the palette,
+// the pages "Entwurf", "Einstellungen", "Drucker" and "Seriendruck", the
+// object panel and the status bar. It connects their buttons to the document, object and
 // print commands, each handler run by the one handler guard. After every
 // change every part shows the document again.
 class TForm2 : public QMainWindow,
