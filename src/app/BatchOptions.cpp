@@ -108,6 +108,10 @@ TBatchOptions ParseBatchArguments(const std::vector<std::string>& arguments) {
       options.Help = true;
     } else if (argument == "--series-from-label") {
       options.SeriesFromLabel = true;
+    } else if (argument == "--strict") {
+      options.Strict = true;
+    } else if (argument == "--allow-invalid") {
+      options.AllowInvalid = true;
     } else if (argument == "--wait") {
       options.Wait = true;
     } else if (argument == "--landscape" || argument == "--portrait") {
@@ -158,6 +162,12 @@ Produktion über CUPS (mit --printer; NAME ist ein Drucker, eine Klasse oder NAM
                            abgebrochen oder verworfen wurde (mit seinen Blättern und Zeilen)
   --report DATEI.json      je Auftrag Nummer, Drucker, Blätter, Zeilen, Exemplare und Zustand
   --from-sheet K --to-sheet L   nur die Blätter K bis L des Laufs, jedes Etikett an seinem Platz
+
+Prüfung vor dem Druck (jeder Barcode und QR-Code bei der Auflösung des Drucks):
+  ungültiger Wert, zu kleines Feld oder zu langer Text: Meldung, nichts gedruckt, Rückgabewert 1
+  Modul unter 2 Druckpunkten: Warnung, es wird gedruckt
+  --strict                 auch bei Modulen unter 2 Druckpunkten nicht drucken
+  --allow-invalid          trotz der Meldungen drucken
 
 Blatt (sonst aus der Etikettdatei):
   --sheet-width MM --sheet-height MM   bedruckbarer Bereich im Hochformat, 1 bis )" +

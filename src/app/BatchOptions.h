@@ -29,6 +29,8 @@ struct TBatchOptions {
   std::optional<int> SheetWidth;
   std::optional<int> SheetHeight;
   std::optional<bool> Landscape;
+  bool Strict = false;        // modules under two device pixels refuse the job too
+  bool AllowInvalid = false;  // print whatever the check finds
   // Production runs through the print server (--printer only).
   std::optional<int> JobSheets;
   bool Wait = false;

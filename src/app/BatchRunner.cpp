@@ -21,6 +21,7 @@
 #include "platform/SafeFile.h"
 #include "platform/TextCodec.h"
 #include "print/LabelPrinting.h"
+#include "print/PrintCheck.h"
 #include "print/SeriesPrint.h"
 
 namespace quorvel {
@@ -44,6 +45,16 @@ namespace {
 struct TStopped {
   int Signal;
 };
+
+// The batch's answer to a job's findings: each goes to standard error;
+// one that leaves a symbol unprinted refuses the job unless --allow-invalid,
+// thin modules only warn unless --strict.
+bool AcceptFindings(const TPrintCheck& check, const TBatchOptions& options, std::ostream& errors) {
+  bool refused = !options.AllowInvalid && (check.Blocking() || options.Strict);
+  errors << Utf8FromCp1252(FindingsText(check, TPrintCheck::kMaxKept));
+  if (!refused && !check.Empty()) errors << "Es wird trotzdem gedruckt.\n";
+  return !refused;
+}
 
 // An output path that names one of the run's inputs.
 struct TOverwritesInput {
@@ -118,13 +129,15 @@ TSeriesOptions SeriesOptions(const TBatchOptions& options) {
 }
 
 // The label alone, as the preview shows it, at the given resolution, into
-// the file (not yet committed).
-void RenderPng(TLabelDocument& document, TSafeFile& file, int dpi) {
+// the file (not yet committed), once its symbols pass the check at that
+// resolution.
+void RenderPng(TLabelDocument& document, TSafeFile& file, int dpi, const TFindingsGate& gate) {
   double pixelsPerMm = dpi / 25.4;
   int width = RoundHalfEven(StrToFloat(document.Layout.LabelWidth) * pixelsPerMm);
   int height = RoundHalfEven(StrToFloat(document.Layout.LabelHeight) * pixelsPerMm);
   if (width <= 0 || height <= 0 || static_cast<long long>(width) * height > 200'000'000LL)
     throw EUserError(Cp1252FromUtf8("Das Etikett ist für ein Bild zu groß oder leer"));
+  ConfirmFindings(CheckLabel(document, {pixelsPerMm, pixelsPerMm}, 1), gate);
   TBitmap bitmap(width, height, dpi);
   ausgabe_etikett(document, bitmap.Canvas(), 0, 0, {pixelsPerMm, pixelsPerMm});
   if (!bitmap.Image().save(&file.Device(), "PNG"))
@@ -172,6 +185,9 @@ int TBatchRunner::RunGuarded(const TBatchOptions& options, std::string& failure)
   } catch (const TOverwritesInput& refusal) {
     failure = refusal.Message;
     return 2;
+  } catch (const EAbort& e) {
+    // The check's findings are on standard error already.
+    failure = Utf8FromCp1252(e.what()) + "; keine Ausgabe geschrieben";
   } catch (const EUserError& e) {
     failure = Utf8FromCp1252(e.what());
   } catch (const std::bad_alloc&) {
@@ -194,7 +210,12 @@ int TBatchRunner::WriteReport(const TBatchOptions& options, const std::string& f
   }
 }
 
-void TBatchRunner::Print(TLabelPrinting& printing, const TBatchOptions& options) {
+TFindingsGate TBatchRunner::Gate(const TBatchOptions& options) {
+  return [this, &options](const TPrintCheck& check) { return AcceptFindings(check, options, errors_); };
+}
+
+void TBatchRunner::Print(TLabelPrinting& printing, const TBatchOptions& options, const TFindingsGate& gate) {
+  printing.SetFindingsGate(gate);
   printing.SetBeforeEachLabel([this] { ThrowIfStopped(); });
   printing.SetSheetRange(options.FromSheet.value_or(1), LastSheet(options));
   TStartCell start{std::to_string(options.StartRow), std::to_string(options.StartColumn)};
@@ -226,6 +247,12 @@ void TBatchRunner::RunJobs(TLabelDocument& document, const TBatchOptions& option
   TStartCell start{std::to_string(options.StartRow), std::to_string(options.StartColumn)};
   std::vector<TSheetContents> sheets = options.PrintsSeries() ? PlanSeries(planning, SeriesOptions(options))
                                        : planning.PlanCopies(std::to_string(options.Copies.value_or(1)), start);
+  // The whole run is checked once, before any job goes to the print server.
+  planning.setze_aufloesung();
+  ConfirmFindings(options.PrintsSeries()
+                      ? CheckSeriesFile(document, planning.Scale(), ReadSeriesRange(document, SeriesOptions(options)))
+                      : CheckLabel(document, planning.Scale(), options.Copies.value_or(1)),
+                  Gate(options));
   long long last = std::min<long long>(LastSheet(options), static_cast<long long>(sheets.size()));
   long long first = options.FromSheet.value_or(1);
   if (first > last)
@@ -241,7 +268,7 @@ void TBatchRunner::RunJobs(TLabelDocument& document, const TBatchOptions& option
       TBatchOptions part = options;
       part.FromSheet = static_cast<int>(job.FirstSheet);
       part.ToSheet = static_cast<int>(job.LastSheet);
-      Print(printing, part);
+      Print(printing, part, {});
     }
     job.Id = queue_->Submit(options.PrinterName, JobTitle(options.LabelFile, job), path);
     jobs_.push_back(job);
@@ -297,12 +324,12 @@ int TBatchRunner::RunOutputs(const TBatchOptions& options) {
 
   if (printer) {
     TLabelPrinting printing(document, *printer, dialogs);
-    Print(printing, options);
+    Print(printing, options, Gate(options));
   }
   std::optional<TSafeFile> png;
   if (!options.PngFile.empty()) {
     png.emplace(options.PngFile);
-    RenderPng(document, *png, Resolution(options.Dpi, 300));
+    RenderPng(document, *png, Resolution(options.Dpi, 300), Gate(options));
   }
   ThrowIfStopped();
   if (pdf) pdf->Commit();

@@ -6,6 +6,7 @@
 
 #include "app/BatchOptions.h"
 #include "app/ProductionRun.h"
+#include "print/LabelPrinting.h"
 
 namespace quorvel {
 
@@ -13,7 +14,6 @@ class IDialogs;
 class IPrinter;
 class IPrintQueue;
 class TLabelDocument;
-class TLabelPrinting;
 
 // Runs one batch request: loads the label file, applies the overrides,
 // prints (once, N copies or a series) to a PDF file or a system printer,
@@ -45,8 +45,11 @@ class TBatchRunner {
   // Runs and returns the status, or the message that ended the run.
   int RunGuarded(const TBatchOptions& options, std::string& failure);
   int RunOutputs(const TBatchOptions& options);
-  // Prints the whole run (or its sheet range) through the printing given.
-  void Print(TLabelPrinting& printing, const TBatchOptions& options);
+  // Prints the whole run (or its sheet range) through the printing given,
+  // the findings of its check handed to the gate (none: not checked again).
+  void Print(TLabelPrinting& printing, const TBatchOptions& options, const TFindingsGate& gate);
+  // The findings on standard error, and whether the options let the job print.
+  TFindingsGate Gate(const TBatchOptions& options);
   // --job-sheets: the run as jobs of the print server, each a PDF of its sheets.
   void RunJobs(TLabelDocument& document, const TBatchOptions& options, IDialogs& dialogs);
   void WaitForJobs();

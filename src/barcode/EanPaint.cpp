@@ -2,6 +2,7 @@
 // text, captions and lines, turned by the control's angle.
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "barcode/BarCodeEncoder.h"
 #include "barcode/BarRuns.h"
@@ -15,8 +16,6 @@
 
 namespace quorvel {
 namespace {
-
-constexpr TColor kHatchRed = RGB(255, 0, 0);
 
 // Gives the canvas back its pen, brush, font and background mode.
 class TCanvasStateScope {
@@ -113,7 +112,7 @@ void TCustomEAN::PaintLinear(TRotatedCanvas& target, TRect box) {
   if (stretched.Pixels.empty()) {
     // Invalid or too big for the box: marked on screen, blank on paper.
     if (!canvas.IsPrinter()) {
-      canvas.Brush = {kHatchRed, TBrushStyle::bsDiagCross};
+      canvas.Brush = kInvalidSymbolHatch;
       target.FillRect(box);
     }
     return;
@@ -159,14 +158,16 @@ void TCustomEAN::PaintCaption(TRotatedCanvas& target, const TBarcodeCaption& cap
 }
 
 void TCustomEAN::PaintBars(TRotatedCanvas& target, const TRect& box, const std::string& pixels, int textHeight) {
+  std::vector<TRect> bars;
   ForEachBarRun(pixels, [&](int first, int end, char last, bool afterAddOn) {
     // Add-on bars make room for their digits above them; guard bars reach
     // down through the text line.
     int top = afterAddOn && ean13AddUp_ ? box.Top + textHeight : box.Top;
     int bottom = box.Bottom;
     if (!(last == '2' && startStopLines_) && showLabels_) bottom -= textHeight;
-    target.FillRect({box.Left + first, top, box.Left + end, bottom});
+    bars.push_back({box.Left + first, top, box.Left + end, bottom});
   });
+  target.FillRects(bars);
 }
 
 void TCustomEAN::PaintLabels(TRotatedCanvas& target, const TRect& box, const std::string& label,

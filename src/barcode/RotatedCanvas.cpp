@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 namespace quorvel {
 namespace {
@@ -34,15 +35,21 @@ TPoint TRotatedCanvas::Rotate(TPoint p) const {
   }
 }
 
-void TRotatedCanvas::FillRect(const TRect& rect) {
-  // An upside-down rectangle (bars under a text taller than the box) is
-  // empty; turned it would paint outside the box.
-  if (rect.Width() <= 0 || rect.Height() <= 0) return;
-  // Quarter turns keep a rectangle upright: a plain fill, no outline and no
-  // change of pen for the page to record.
-  TPoint a = Rotate({rect.Left, rect.Top});
-  TPoint b = Rotate({rect.Right, rect.Bottom});
-  canvas_.FillRect({std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X), std::max(a.Y, b.Y)});
+void TRotatedCanvas::FillRect(const TRect& rect) { FillRects({&rect, 1}); }
+
+void TRotatedCanvas::FillRects(std::span<const TRect> rects) {
+  std::vector<TRect> turned;
+  turned.reserve(rects.size());
+  for (const TRect& rect : rects) {
+    // An upside-down rectangle (bars under a text taller than the box) is
+    // empty; turned it would paint outside the box.
+    if (rect.Width() <= 0 || rect.Height() <= 0) continue;
+    // Quarter turns keep a rectangle upright: a plain fill, no outline.
+    TPoint a = Rotate({rect.Left, rect.Top});
+    TPoint b = Rotate({rect.Right, rect.Bottom});
+    turned.push_back({std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X), std::max(a.Y, b.Y)});
+  }
+  canvas_.FillRects(turned);
 }
 
 TTurnedFontScope TRotatedCanvas::TurnFont() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "platform/Canvas.h"
@@ -25,6 +26,8 @@ class TRotatedCanvas {
   // The polygon of the four turned corners in the current brush, no
   // outline; nothing for an empty or upside-down rectangle.
   void FillRect(const TRect& rect);
+  // Many rectangles in one fill: the bars of a symbol set the brush once.
+  void FillRects(std::span<const TRect> rects);
 
   // The canvas font turned to the angle, while the scope lives.
   TTurnedFontScope TurnFont();

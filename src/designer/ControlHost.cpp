@@ -50,8 +50,8 @@ Qt::CursorShape ToCursorShape(TCursor cursor) {
 
 }  // namespace
 
-TControlHost::TControlHost(TControl& control, IDialogs& dialogs, QWidget* parent)
-    : QWidget(parent), control_(&control), guard_(dialogs) {
+TControlHost::TControlHost(TControl& control, IDialogs& dialogs, QWidget* parent, const THintSource* hints)
+    : QWidget(parent), control_(&control), hints_(hints), guard_(dialogs) {
   setMouseTracking(true);
   control.SetHost(this);
   FollowControl();
@@ -88,11 +88,12 @@ bool TControlHost::event(QEvent* event) {
   if (event->type() != QEvent::ToolTip || !control_) return QWidget::event(event);
   // The hint is read when the tooltip is due, so it is always the current one.
   auto* help = static_cast<QHelpEvent*>(event);
-  if (control_->Hint.empty()) {
+  std::string hint = hints_ && *hints_ ? (*hints_)(*control_) : control_->Hint;
+  if (hint.empty()) {
     QToolTip::hideText();
     event->ignore();
   } else {
-    QToolTip::showText(help->globalPos(), ToQString(control_->Hint), this);
+    QToolTip::showText(help->globalPos(), ToQString(hint), this);
   }
   return true;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+#include <string>
 
 #include "designer/HandlerGuard.h"
 #include "platform/Control.h"
@@ -8,6 +10,9 @@
 namespace quorvel {
 
 class IDialogs;
+
+// The tooltip of a control, asked when it is due; none given: its Hint.
+using THintSource = std::function<std::string(const TControl& control)>;
 
 // The one widget class that shows a control on the design surface, whatever
 // its kind: it paints the control on a TCanvas over its QPainter, hands
@@ -17,7 +22,8 @@ class IDialogs;
 // into Qt.
 class TControlHost : public QWidget, public IControlHost {
  public:
-  TControlHost(TControl& control, IDialogs& dialogs, QWidget* parent);
+  // `hints`, when set, outlives the host.
+  TControlHost(TControl& control, IDialogs& dialogs, QWidget* parent, const THintSource* hints = nullptr);
   ~TControlHost() override;
 
   // The control shown; null once detached.
@@ -44,6 +50,7 @@ class TControlHost : public QWidget, public IControlHost {
   void Guarded(Action action);
 
   TControl* control_;
+  const THintSource* hints_;
   THandlerGuard guard_;
   bool leftPressed_ = false;
 };

@@ -25,7 +25,7 @@ TDesignPanel::~TDesignPanel() {
 }
 
 void TDesignPanel::AddElement(TControl& element) {
-  auto* host = new TControlHost(element, dialogs_, this);
+  auto* host = new TControlHost(element, dialogs_, this, &hints_);
   hosts_[&element] = host;
   host->raise();
   element.OnMouseDown = [this](TControl& sender, TMouseButton button, TShiftState, int x, int y) {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <unordered_map>
 
+#include "designer/ControlHost.h"
 #include "designer/HandlerGuard.h"
 #include "document/DesignSurface.h"
 #include "platform/Control.h"
@@ -47,6 +48,8 @@ class TDesignPanel : public QWidget, public IDesignSurface {
   TControlHost* HostOf(const TControl& element) const;
 
   void SetInput(TSurfaceInput input) { input_ = std::move(input); }
+  // What the elements' tooltips say, asked when one is due.
+  void SetHintSource(THintSource hints) { hints_ = std::move(hints); }
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -56,6 +59,7 @@ class TDesignPanel : public QWidget, public IDesignSurface {
 
  private:
   TSurfaceInput input_;
+  THintSource hints_;
   IDialogs& dialogs_;
   THandlerGuard guard_;
   std::unordered_map<const TControl*, TControlHost*> hosts_;

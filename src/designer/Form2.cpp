@@ -22,6 +22,7 @@
 #include "platform/Printer.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/TextCodec.h"
+#include "print/PrinterChoice.h"
 
 namespace quorvel {
 namespace {
@@ -58,11 +59,12 @@ TForm2::TForm2(const TDesignerServices& services, QWidget* parent)
   statusBar()->setObjectName("StatusBar");
 
   document_.SetSurface(&designPage_->Surface());
+  printer_ = std::make_unique<TPrinterChoice>(services.Printer, services.Dialogs, document_.Layout);
   guard_.Run([this] { OfferPrinters(); });
   IDocumentView& view = *this;
   printCommands_ = std::make_unique<TPrintCommands>(
       document_, changes_, view, *seriesPage_,
-      TPrintCommands::TServices{services.Printer, services.Dialogs, services.Clipboard, services.Launcher}, *this);
+      TPrintCommands::TServices{*printer_, services.Dialogs, services.Clipboard, services.Launcher}, *this);
   ConnectCommands();
   ConnectPrintCommands();
   ConnectEditing();
@@ -138,10 +140,11 @@ void TForm2::ConnectCommands() {
 }
 
 // The label's printer is the system's default one, else the first one
-// installed, until "drucker.ini", read afterwards, names another.
+// installed, and "PDF-Datei" without any, until "drucker.ini", read
+// afterwards, or a label names another.
 void TForm2::OfferPrinters() {
-  std::vector<std::string> names = services_.Printer.PrinterNames();
-  int chosen = services_.Printer.PrinterIndex();
+  std::vector<std::string> names = printer_->PrinterNames();
+  int chosen = printer_->PrinterIndex();
   if (!names.empty()) document_.PrinterName = names[chosen >= 0 && chosen < static_cast<int>(names.size()) ? chosen : 0];
   printerPage_->SetPrinterNames(names);
 }

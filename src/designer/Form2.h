@@ -23,6 +23,7 @@ class TDesignPage;
 class TObjectPanel;
 class TPalette;
 class TPrintCommands;
+class TPrinterChoice;
 class TPrinterPage;
 class TSeriesPage;
 class TSettingsPage;
@@ -116,6 +117,7 @@ class TForm2 : public QMainWindow,
   void QuickTextEdited(const QString& text);
   // The quick text field shows the current object's text, value or hint.
   void ShowQuickText();
+  void ShowSymbolTrouble();
 
   TLabelDocument document_;
   TDesignerServices services_;
@@ -134,6 +136,8 @@ class TForm2 : public QMainWindow,
   TObjectPanel* objectPanel_ = nullptr;
   int previousPage_ = 0;
   bool editingQuickText_ = false;
+  // The system's printers and "PDF-Datei".
+  std::unique_ptr<TPrinterChoice> printer_;
   std::unique_ptr<TPrintCommands> printCommands_;
 };
 

@@ -12,6 +12,7 @@
 #include "designer/HandleWidgets.h"
 #include "designer/ObjectPanel.h"
 #include "designer/PropertyGrid.h"
+#include "designer/SymbolTrouble.h"
 #include "designer/TextToolbar.h"
 #include "designer/TopBar.h"
 #include "document/KindDescription.h"
@@ -26,13 +27,18 @@ const char* const kVerticalTextHint = "Bitte Text rechts in Objektliste eingeben
 
 void TForm2::ConnectEditing() {
   designPage_->Surface().SetInput({
-      .ElementDown = [this](TControl& element, TMouseButton, int x, int y) { selection_.ObjectDown(element, x, y); },
+      .ElementDown =
+          [this](TControl& element, TMouseButton, int x, int y) {
+            selection_.ObjectDown(element, x, y);
+            ShowSymbolTrouble();
+          },
       .ElementMove = [this](TControl&, int x, int y) { selection_.ObjectMove(x, y); },
       .ElementUp = [this](TControl&) { selection_.ObjectUp(); },
       .SurfaceDown = [this](int, int) { selection_.SurfaceDown(); },
       .SurfaceMove = [this](int x, int y) { statusBar()->showMessage(QString("X=%1 Y=%2").arg(x).arg(y)); },
       .Key = [this](int key, bool shift) { return SurfaceKey(key, shift); },
   });
+  designPage_->Surface().SetHintSource([this](const TControl& element) { return SurfaceHint(document_, element); });
   connect(&designPage_->QuickText(), &QLineEdit::textEdited, this,
           [this](const QString& text) { guard_.Run([&] { QuickTextEdited(text); }); });
 }
@@ -103,6 +109,14 @@ void TForm2::LabelChanged() {
 void TForm2::ShowHandles(const TBounds& bounds, TObjectKind kind) { designPage_->Handles().Show(bounds, kind); }
 
 void TForm2::HideHandles() { designPage_->Handles().Hide(); }
+
+// A hatched symbol that was pressed says why in the status bar.
+void TForm2::ShowSymbolTrouble() {
+  TLabelObject* object = document_.Current();
+  if (!object) return;
+  if (std::string trouble = SymbolTrouble(document_, *object); !trouble.empty())
+    statusBar()->showMessage(ToQString(trouble));
+}
 
 TToolbarFont TForm2::ToolbarFont() const { return topBar_->TextToolbar().Font(); }
 

@@ -17,6 +17,8 @@ bool THandlerGuard::Run(const std::function<void()>& handler) const noexcept {
   } catch (const EUserError& error) {
     dialogs_.ShowMessage(error.what());
     return false;
+  } catch (const EAbort&) {
+    return false;  // called off on purpose: nothing to report
   } catch (const std::exception& error) {
     std::cerr << "quorvel: interner Fehler (" << typeid(error).name() << "): " << error.what() << std::endl;
     internal = error.what();

@@ -7,7 +7,8 @@ namespace quorvel {
 class IDialogs;
 
 // The one guard of the designer's user-interface handlers, so that nothing
-// throws into Qt's event loop. An EUserError shows its message. Anything
+// throws into Qt's event loop. An EUserError shows its message; an EAbort
+// (the user called the action off) ends it quietly. Anything
 // else is an internal error: "Interner Fehler: …" is shown, the details go
 // to standard error, and the program keeps running so that the user can
 // still save the label.

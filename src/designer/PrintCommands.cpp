@@ -1,6 +1,9 @@
 #include "designer/PrintCommands.h"
 
+#include <QCoreApplication>
+#include <QProgressDialog>
 #include <QStandardPaths>
+#include <memory>
 
 #include "designer/PrinterPreview.h"
 #include "designer/SeriesPage.h"
@@ -10,10 +13,59 @@
 #include "platform/Dialogs.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/TextCodec.h"
+#include "print/PrintCheck.h"
 #include "print/SeriesPrint.h"
 #include "print/SheetSetup.h"
 
 namespace quorvel {
+namespace {
+
+constexpr int kFindingsShown = 10;
+
+// The progress of a job over several sheets, with "Abbrechen". Shown from
+// the first finished sheet on; pressing "Abbrechen" ends the job after the
+// sheet being printed.
+class TSheetProgressDialog {
+ public:
+  explicit TSheetProgressDialog(QWidget& parent) : parent_(parent) {}
+
+  // False once "Abbrechen" was pressed.
+  bool SheetDone(const TPrintProgress& progress) {
+    if (!dialog_) Open(progress);
+    dialog_->setLabelText(QString::fromUtf8("%1 von %2 Bögen gedruckt, %3 von %4 Etiketten")
+                              .arg(progress.SheetsDone)
+                              .arg(progress.SheetsTotal)
+                              .arg(progress.LabelsDone)
+                              .arg(progress.LabelsTotal));
+    dialog_->setValue(progress.SheetsDone);
+    // The user may press "Abbrechen" now; the dialog keeps the window's other input away.
+    QCoreApplication::processEvents();
+    return !dialog_->wasCanceled();
+  }
+
+ private:
+  void Open(const TPrintProgress& progress) {
+    dialog_ = std::make_unique<QProgressDialog>(&parent_);
+    dialog_->setObjectName("PrintProgress");
+    dialog_->setWindowTitle("Drucken");
+    dialog_->setCancelButtonText("Abbrechen");
+    dialog_->setWindowModality(Qt::WindowModal);
+    dialog_->setAutoClose(false);
+    dialog_->setAutoReset(false);
+    dialog_->setMinimumDuration(0);
+    dialog_->setRange(0, std::max(1, progress.SheetsTotal));
+  }
+
+  QWidget& parent_;
+  std::unique_ptr<QProgressDialog> dialog_;
+};
+
+}  // namespace
+
+std::string FindingsQuestion(const TPrintCheck& check) {
+  return Cp1252FromUtf8("Diese Codes würden nicht wie entworfen gedruckt:\n") + FindingsText(check, kFindingsShown) +
+         "\nTrotzdem drucken?";
+}
 
 const std::vector<std::string>& PlainTextEditors() {
   static const std::vector<std::string> editors = {"gnome-text-editor", "gedit", "kate", "kwrite",
@@ -29,7 +81,10 @@ TPrintCommands::TPrintCommands(TLabelDocument& document, TDocumentChanges& chang
       seriesPage_(seriesPage),
       services_(services),
       window_(window),
-      printing_(document, services.Printer, services.Dialogs) {}
+      printing_(document, services.Printer, services.Dialogs) {
+  printing_.SetFindingsGate(
+      [this](const TPrintCheck& check) { return services_.Dialogs.AskYesNoDefaultNo(FindingsQuestion(check)); });
+}
 
 TPrintCommands::~TPrintCommands() = default;
 
@@ -52,15 +107,28 @@ void TPrintCommands::PrintLabel() {
 void TPrintCommands::PrintCopies() {
   ChangingSettings([this] {
     view_.ReturnToFullSize();
-    printing_.PrintCopies(seriesPage_.Copies(), seriesPage_.StartCell());
+    WithProgress([this] { return printing_.PrintCopies(seriesPage_.Copies(), seriesPage_.StartCell()); });
   });
 }
 
 void TPrintCommands::PrintSeries() {
   ChangingSettings([this] {
     view_.ReturnToFullSize();
-    quorvel::PrintSeries(printing_, seriesPage_.SeriesOptions());
+    WithProgress([this] { return quorvel::PrintSeries(printing_, seriesPage_.SeriesOptions()); });
   });
+}
+
+void TPrintCommands::WithProgress(const std::function<TPrintOutcome()>& job) {
+  TSheetProgressDialog progress(window_);
+  printing_.SetSheetDone([&progress](const TPrintProgress& done) { return progress.SheetDone(done); });
+  struct TForgetProgress {
+    TLabelPrinting& Printing;
+    ~TForgetProgress() { Printing.SetSheetDone({}); }
+  } forget{printing_};
+  TPrintOutcome outcome = job();
+  if (outcome.Cancelled)
+    services_.Dialogs.ShowMessage(Cp1252FromUtf8("Der Druck wurde abgebrochen. Gedruckt wurden ") +
+                                  std::to_string(outcome.Labels) + " Etiketten.");
 }
 
 void TPrintCommands::PrintCalibrationSheet() {

@@ -6,6 +6,7 @@
 
 #include "print/LabelPrinting.h"
 
+class QProgressDialog;
 class QWidget;
 
 namespace quorvel {
@@ -23,6 +24,9 @@ class TSeriesPage;
 // series file's dialog and viewer, and "Vorschau". Each reads the series
 // page's fields when it runs, returns the design surface to 100 % before it
 // reads geometry, and leaves its failures to the caller's handler guard.
+// Before a job begins, the findings of its check are listed and the user
+// asked "Trotzdem drucken?"; a job over more than one sheet shows its
+// progress with "Abbrechen", which ends it after the sheet being printed.
 class TPrintCommands {
  public:
   struct TServices {
@@ -52,6 +56,9 @@ class TPrintCommands {
   // Runs an action that may change the document's settings: the fields show
   // them afterwards, also after a failure.
   void ChangingSettings(const std::function<void()>& action);
+  // Runs a job of several sheets with its progress shown; says how many
+  // labels were printed when it was cancelled.
+  void WithProgress(const std::function<TPrintOutcome()>& job);
 
   TLabelDocument& document_;
   TDocumentChanges& changes_;
@@ -63,6 +70,10 @@ class TPrintCommands {
   // The series file dialog's last choice, which a cancelled dialog hands back.
   std::string lastSeriesChoice_;
 };
+
+// The question asked before a job whose check found something: up to ten
+// findings, then "Trotzdem drucken?".
+std::string FindingsQuestion(const TPrintCheck& check);
 
 // Plain-text editors tried in this order for "Datei anschauen"; when none is
 // installed the file goes to the desktop's default application for it.

@@ -56,6 +56,11 @@ TYesNoCancel TQtDialogs::AskYesNoCancel(const std::string& text) {
   }
 }
 
+bool TQtDialogs::AskYesNoDefaultNo(const std::string& text) {
+  return QMessageBox::question(parent_, ApplicationTitle(), ToQString(text), QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
+}
+
 std::optional<std::string> TQtDialogs::OpenFileName(const TFileDialogOptions& options) {
   return RunFileDialog(parent_, options, QFileDialog::AcceptOpen);
 }

@@ -143,18 +143,16 @@ std::vector<TFieldDescription> VerticalTextFields() {
 
 // ---------------------------------------------------------------- series values
 
-void SeriesText(O& o, const std::string& value, double zoom) {
-  o.Text = value;
-  o.UpdateElement(zoom);
-}
+// Texts and vertical texts take the value; the design surface keeps a
+// vertical text's turned picture, the print uses the text.
+void SeriesText(O& o, const std::string& value) { o.Text = value; }
 
-// The design surface keeps its rotated picture; the print uses the text.
-void SeriesVerticalText(O& o, const std::string& value, double) { o.Text = value; }
+void SeriesTextShown(O& o, double zoom) { o.UpdateElement(zoom); }
 
-void SeriesBarcode(O& o, const std::string& value, double) { o.Barcode().SetBarCode(value); }
+void SeriesBarcode(O& o, const std::string& value) { o.Barcode().SetBarCode(value); }
 
 // A value naming no file clears the picture.
-void SeriesPicture(O& o, const std::string& value, double) {
+void SeriesPicture(O& o, const std::string& value) {
   if (!QFileInfo(ToQString(value)).isFile()) return o.Image().SetPicture(TPicture());
   // The same unchanged file keeps its picture: the page then embeds it once.
   if (o.Image().Picture().IsLoadedFrom(value)) return;
@@ -163,15 +161,10 @@ void SeriesPicture(O& o, const std::string& value, double) {
   o.Image().SetPicture(std::move(picture));
 }
 
-// The symbol shows the value; the stored text stays what the label holds.
-void SeriesQrCode(O& o, const std::string& value, double) {
-  TBarcode2D_QRCode& encoder = o.QrEncoder();
-  // A new value draws the symbol once; the same value is emptied first so that it is still drawn anew.
-  if (encoder.Barcode() == value) encoder.SetBarcode({});
-  encoder.SetBarcode(value);
-  encoder.SetImage(&o.Element());
-  o.Element().Invalidate();
-}
+// The symbol takes the value; the stored text stays what the label holds.
+void SeriesQrCode(O& o, const std::string& value) { o.QrEncoder().SetBarcode(value); }
+
+void SeriesQrCodeShown(O& o, double) { o.DrawQrText(o.QrEncoder().Barcode()); }
 
 std::array<TKindDescription, kObjectKindCount> MakeDescriptions() {
   const unsigned shown = kStored | fuRow;
@@ -201,7 +194,8 @@ std::array<TKindDescription, kObjectKindCount> MakeDescriptions() {
        .Defaults = {0, 0, 0, 0},
        .Pasted = true,
        .QuickTextField = "Text",
-       .SeriesValue = SeriesText},
+       .SeriesValue = SeriesText,
+       .SeriesShown = SeriesTextShown},
       {.Kind = K::okPicture,
        .Fields = {kLeft, kTop, Measure("Breite", &O::Width, shown | fuCopied),
                   Measure("Höhe", &O::Height, shown | fuCopied),
@@ -221,13 +215,14 @@ std::array<TKindDescription, kObjectKindCount> MakeDescriptions() {
        .Fields = VerticalTextFields(),
        .Defaults = {10, 10, 0, 0},
        .QuickTextPointsToGrid = true,
-       .SeriesValue = SeriesVerticalText},
+       .SeriesValue = SeriesText},
       {.Kind = K::okQrCode,
        .Fields = {kLeft, kTop, Measure("Breite", &O::Width, shown), Measure("Höhe", &O::Height, shown),
                   Words("QR-Code", &O::QrText, shown), kVariable},
        .Defaults = {0, 0, 100, 100},
        .QuickTextField = "QR-Code",
-       .SeriesValue = SeriesQrCode},
+       .SeriesValue = SeriesQrCode,
+       .SeriesShown = SeriesQrCodeShown},
   }};
 }
 

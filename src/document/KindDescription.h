@@ -71,8 +71,11 @@ struct TKindDefaults {
   int Height;
 };
 
-// A series value given to an object: what it replaces and shows.
-using TSeriesValue = void (*)(TLabelObject& object, const std::string& value, double zoom);
+// A series value given to an object: what it replaces.
+using TSeriesValue = void (*)(TLabelObject& object, const std::string& value);
+// The design surface shows an object's series value once a run has ended,
+// so that a run does not redraw the surface line by line.
+using TSeriesShown = void (*)(TLabelObject& object, double zoom);
 
 struct TKindDescription {
   TObjectKind Kind;
@@ -91,6 +94,8 @@ struct TKindDescription {
   bool QuickTextPointsToGrid = false;
   // What value k of a series line does to an object whose Variable is k; null: nothing.
   TSeriesValue SeriesValue = nullptr;
+  // How the design surface catches up after a run; null: it shows the value already.
+  TSeriesShown SeriesShown = nullptr;
 };
 
 const TKindDescription& Describe(TObjectKind kind);

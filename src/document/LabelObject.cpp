@@ -19,6 +19,7 @@
 #include "platform/TextCodec.h"
 #include "platform/TextRotOut.h"
 #include "qrcode/Barcode2D_QRCode.h"
+#include "qrcode/QrTextData.h"
 
 namespace quorvel {
 namespace {
@@ -63,6 +64,15 @@ std::unique_ptr<TControl> MakeElement(TObjectKind kind) {
 
 const char* const kDefaultQrText = "https://www.quorvel.example/";
 
+// The object's text goes into the symbol as readers expect it: ISO-8859-1
+// bytes, or UTF-8 after ECI 26 for characters beyond.
+std::unique_ptr<TBarcode2D_QRCode> MakeQrEncoder() {
+  auto encoder = std::make_unique<TBarcode2D_QRCode>();
+  encoder->SetAllowEscape(true);
+  encoder->OnEncode = [](TBarcodeCore2D&, std::string& data, const std::string& text) { data = QrDataForText(text); };
+  return encoder;
+}
+
 [[noreturn]] void ThrowWrongKind(const char* element) {
   throw std::logic_error(std::string("the object's element is no ") + element);
 }
@@ -71,7 +81,7 @@ const char* const kDefaultQrText = "https://www.quorvel.example/";
 
 TLabelObject::TLabelObject(TObjectKind kind) : kind_(kind), element_(MakeElement(kind)) {
   if (kind == TObjectKind::okQrCode) {
-    qrEncoder_ = std::make_unique<TBarcode2D_QRCode>();
+    qrEncoder_ = MakeQrEncoder();
     QrText = kDefaultQrText;
   }
   const TKindDefaults& defaults = Describe(kind).Defaults;
@@ -127,6 +137,10 @@ const TEan& TLabelObject::Barcode() const {
 }
 
 TBarcode2D_QRCode& TLabelObject::QrEncoder() {
+  return const_cast<TBarcode2D_QRCode&>(static_cast<const TLabelObject&>(*this).QrEncoder());
+}
+
+const TBarcode2D_QRCode& TLabelObject::QrEncoder() const {
   if (!qrEncoder_) ThrowWrongKind("QR Code");
   return *qrEncoder_;
 }
@@ -194,22 +208,41 @@ void TLabelObject::UpdateVerticalText(double zoom) {
   element_->SetBounds(ShownValue(Left, zoom), ShownValue(Top, zoom), shownWidth, shownHeight);
 }
 
-void TLabelObject::DrawQrSymbol() {
+// By value: the text may be the encoder's own, which changes on the way.
+void TLabelObject::DrawQrText(std::string text) {
   TBarcode2D_QRCode& encoder = QrEncoder();
   // The encoder draws into the picture it finds there.
-  TPicture blank;
-  if (Width > 0 && Height > 0) blank.Assign(TBitmap(std::min(Width, kMaxQrBitmap), std::min(Height, kMaxQrBitmap)));
-  Image().SetPicture(std::move(blank));
+  TBitmap blank;
+  if (Width > 0 && Height > 0) blank.SetSize(std::min(Width, kMaxQrBitmap), std::min(Height, kMaxQrBitmap));
+  TPicture picture;
+  picture.Assign(blank);
+  Image().SetPicture(std::move(picture));
   encoder.SetBarcodeHeight(Height);
   encoder.SetBarcodeWidth(Width);
   encoder.SetStretch(true);
   encoder.SetBarColor(clBlack);
   encoder.SetSpaceColor(clWhite);
   encoder.SetBarcode({});
-  encoder.SetBarcode(QrText);
+  encoder.SetBarcode(text);
   encoder.SetImage(element_.get());
+  if (encoder.LastRect().Width() <= 0 && !blank.Empty()) {
+    // A text the symbol cannot hold is marked as an invalid barcode is.
+    blank.Canvas().Brush = kInvalidSymbolHatch;
+    blank.Canvas().FillRect({0, 0, blank.Width(), blank.Height()});
+    TPicture hatched;
+    hatched.Assign(blank);
+    Image().SetPicture(std::move(hatched));
+  }
   element_->Invalidate();
+}
+
+void TLabelObject::DrawQrSymbol() {
+  DrawQrText(QrText);
   drawnQrText_ = QrText;
+}
+
+TQrSymbol TLabelObject::QrFitOf(const std::string& text) const {
+  return FitQrSymbol(QrDataForText(text), QrEncoder().Options());
 }
 
 void TLabelObject::LoadPictureFile() {

@@ -12,6 +12,7 @@ namespace quorvel {
 
 class TBarcode2D_QRCode;
 class TControl;
+struct TQrSymbol;
 class TEan;
 class TImageControl;
 class TShapeControl;
@@ -79,6 +80,7 @@ class TLabelObject {
   const TEan& Barcode() const;
   // The encoder of a QR Code object; std::logic_error for another kind.
   TBarcode2D_QRCode& QrEncoder();
+  const TBarcode2D_QRCode& QrEncoder() const;
 
   // Shows the fields in the element at the zoom factor: bounds, pen, brush,
   // font, text and tooltip. Texts and vertical texts first derive Width and
@@ -100,9 +102,16 @@ class TLabelObject {
 
   // A QR Code object has its encoder draw QrText into the element's picture:
   // a bitmap of Width x Height that the element shows stretched. Text that
-  // cannot be encoded leaves the picture blank. A symbol that only changed
+  // cannot be encoded is shown red cross-hatched. A symbol that only changed
   // its size is not drawn again: it shows stretched.
   void DrawQrSymbol();
+  // The same for another text, such as a series value; QrText stays.
+  void DrawQrText(std::string text);
+
+  // Whether a text fits this QR Code object and in which version, as the
+  // object encodes it (characters beyond ISO-8859-1 as UTF-8 after ECI 26);
+  // nothing is built or drawn.
+  TQrSymbol QrFitOf(const std::string& text) const;
 
  private:
   void UpdateVerticalText(double zoom);

@@ -4,8 +4,11 @@
 #include <QImage>
 #include <QPaintEngine>
 #include <QPolygon>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
+#include <vector>
 
 #include "platform/Rounding.h"
 #include "platform/TextCodec.h"
@@ -62,16 +65,21 @@ bool IsRasterDevice(const QPainter& painter) {
   return painter.paintEngine() && painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
 }
 
-// Applies the pen's raster operation for the lifetime of the object.
+// Applies the pen's raster operation for the lifetime of the object; the
+// usual copy changes nothing.
 class TPenModeScope {
  public:
-  TPenModeScope(QPainter& painter, TPenMode mode) : painter_(painter) {
-    if (mode != TPenMode::pmCopy && IsRasterDevice(painter)) painter.setCompositionMode(ToCompositionMode(mode));
+  TPenModeScope(QPainter& painter, TPenMode mode)
+      : painter_(painter), active_(mode != TPenMode::pmCopy && IsRasterDevice(painter)) {
+    if (active_) painter.setCompositionMode(ToCompositionMode(mode));
   }
-  ~TPenModeScope() { painter_.setCompositionMode(QPainter::CompositionMode_SourceOver); }
+  ~TPenModeScope() {
+    if (active_) painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  }
 
  private:
   QPainter& painter_;
+  bool active_;
 };
 
 // First pixel of a pen band of the given width centred on a 1-pixel line.
@@ -85,6 +93,94 @@ int PenPixels(const TPen& pen) {
 }
 
 }  // namespace
+
+// The font a canvas draws with: what its TFont or turned font asks for, in
+// pixels at the canvas's resolution.
+struct TFontRequest {
+  std::string Face;
+  int Pixels = 1;
+  bool Bold = false;
+  bool Italic = false;
+  bool Underline = false;
+  bool StrikeOut = false;
+
+  std::string Key() const {
+    return Face + '\x1f' + std::to_string(Pixels) + static_cast<char>('0' + Bold + 2 * Italic + 4 * Underline + 8 * StrikeOut);
+  }
+
+  QFont ToQFont() const {
+    QFont font;
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setStyleStrategy(QFont::PreferOutline);
+    font.setFamily(ToQString(Face));
+    font.setBold(Bold);
+    font.setItalic(Italic);
+    font.setUnderline(Underline);
+    font.setStrikeOut(StrikeOut);
+    font.setPixelSize(std::clamp(Pixels, 1, 100000));
+    return font;
+  }
+};
+
+// A text shaped in one font at the surface's resolution, kept laid out so
+// that drawing it shapes nothing again.
+struct TShapedText {
+  double Advance = 0;
+  std::unique_ptr<QTextLayout> Layout;
+};
+
+// The texts a canvas has shaped, by font and text, and the fonts' heights.
+// Bounded, so that a long series of distinct texts keeps flat memory.
+class TTextCache {
+ public:
+  const TShapedText& Shaped(const TFontRequest& font, const std::string& text, QPaintDevice* device) {
+    std::string key = font.Key() + '\n' + text;
+    auto found = texts_.find(key);
+    if (found != texts_.end()) return found->second;
+    if (texts_.size() >= kMaxTexts) texts_.clear();
+    return texts_.emplace(std::move(key), Shape(FontOf(font).Font, text, device)).first->second;
+  }
+
+  // Ascent plus descent.
+  double Height(const TFontRequest& font, QPaintDevice* device) {
+    TKnownFont& known = FontOf(font);
+    if (known.Height < 0) {
+      QFontMetricsF metrics(known.Font, device);
+      known.Height = metrics.ascent() + metrics.descent();
+    }
+    return known.Height;
+  }
+
+ private:
+  static constexpr std::size_t kMaxTexts = 256;
+
+  struct TKnownFont {
+    QFont Font;
+    double Height = -1;  // not measured yet
+  };
+
+  TKnownFont& FontOf(const TFontRequest& request) {
+    std::string key = request.Key();
+    auto found = fonts_.find(key);
+    if (found != fonts_.end()) return found->second;
+    if (fonts_.size() >= kMaxTexts) fonts_.clear();
+    return fonts_.emplace(std::move(key), TKnownFont{request.ToQFont()}).first->second;
+  }
+
+  static TShapedText Shape(const QFont& font, const std::string& text, QPaintDevice* device) {
+    TShapedText shaped;
+    shaped.Layout = std::make_unique<QTextLayout>(ToQString(text), font, device);
+    shaped.Layout->setCacheEnabled(true);
+    shaped.Layout->beginLayout();
+    QTextLine line = shaped.Layout->createLine();
+    shaped.Layout->endLayout();
+    shaped.Advance = line.isValid() ? line.horizontalAdvance() : 0.0;
+    return shaped;
+  }
+
+  std::unordered_map<std::string, TShapedText> texts_;
+  std::unordered_map<std::string, TKnownFont> fonts_;
+};
 
 TTurnedFontScope::TTurnedFontScope(TCanvas& canvas, const TLogFont& font)
     : canvas_(canvas), previous_(canvas.turnedFont_) {
@@ -101,49 +197,45 @@ TCanvasMagnifyScope::TCanvasMagnifyScope(TCanvas& canvas, double factor) : paint
 TCanvasMagnifyScope::~TCanvasMagnifyScope() { painter_.restore(); }
 
 TCanvas::TCanvas(QPainter& painter, int pixelsPerInch, bool isPrinter)
-    : painter_(&painter), pixelsPerInch_(pixelsPerInch), isPrinter_(isPrinter) {}
+    : painter_(&painter), pixelsPerInch_(pixelsPerInch), isPrinter_(isPrinter), texts_(std::make_unique<TTextCache>()) {}
 
-TCanvas::TCanvas(int pixelsPerInch, bool isPrinter) : pixelsPerInch_(pixelsPerInch), isPrinter_(isPrinter) {}
+TCanvas::TCanvas(int pixelsPerInch, bool isPrinter)
+    : pixelsPerInch_(pixelsPerInch), isPrinter_(isPrinter), texts_(std::make_unique<TTextCache>()) {}
+
+TCanvas::~TCanvas() = default;
+
+void TCanvas::SetPixelsPerInch(int pixelsPerInch) {
+  pixelsPerInch_ = pixelsPerInch;
+  texts_ = std::make_unique<TTextCache>();
+}
 
 int TCanvas::PixelsForPoints(double points) const { return RoundHalfEven(points * pixelsPerInch_ / 72.0); }
 
-QFont TCanvas::CurrentQFont() {
-  QFont font;
-  font.setHintingPreference(QFont::PreferNoHinting);
-  font.setStyleStrategy(QFont::PreferOutline);
-  int pixels = 0;
-  if (turnedFont_) {
-    const TLogFont& lf = *turnedFont_;
-    font.setFamily(ToQString(lf.FaceName));
-    font.setBold(lf.Weight >= 600);
-    font.setItalic(lf.Italic);
-    font.setUnderline(lf.Underline);
-    font.setStrikeOut(lf.StrikeOut);
-    if (lf.Height < 0) {
-      pixels = -lf.Height;
-    } else if (lf.Height > 0) {
-      // A cell height: scale a reference size by the face's cell-to-em ratio.
-      constexpr int kReference = 1000;
-      font.setPixelSize(kReference);
-      QFontMetricsF reference(font);
-      double cell = reference.ascent() + reference.descent();
-      pixels = cell > 0 ? RoundHalfEven(lf.Height * kReference / cell) : lf.Height;
-    } else {
-      pixels = PixelsForPoints(Font.Size);
-    }
-  } else {
-    font.setFamily(ToQString(Font.Name));
-    font.setBold(Font.Style.Has(TFontStyle::fsBold));
-    font.setItalic(Font.Style.Has(TFontStyle::fsItalic));
-    font.setUnderline(Font.Style.Has(TFontStyle::fsUnderline));
-    font.setStrikeOut(Font.Style.Has(TFontStyle::fsStrikeOut));
-    pixels = PixelsForPoints(std::abs(Font.Size));
+TFontRequest TCanvas::CurrentFont() const {
+  if (!turnedFont_)
+    return {Font.Name, PixelsForPoints(std::abs(Font.Size)), Font.Style.Has(TFontStyle::fsBold),
+            Font.Style.Has(TFontStyle::fsItalic), Font.Style.Has(TFontStyle::fsUnderline),
+            Font.Style.Has(TFontStyle::fsStrikeOut)};
+  const TLogFont& lf = *turnedFont_;
+  TFontRequest request{lf.FaceName, PixelsForPoints(Font.Size), lf.Weight >= 600, lf.Italic, lf.Underline, lf.StrikeOut};
+  if (lf.Height < 0) {
+    request.Pixels = -lf.Height;
+  } else if (lf.Height > 0) {
+    // A cell height: scale a reference size by the face's cell-to-em ratio.
+    constexpr int kReference = 1000;
+    request.Pixels = kReference;
+    QFontMetricsF reference(request.ToQFont());
+    double cell = reference.ascent() + reference.descent();
+    request.Pixels = cell > 0 ? RoundHalfEven(lf.Height * kReference / cell) : lf.Height;
   }
-  font.setPixelSize(std::clamp(pixels, 1, 100000));
-  return font;
+  return request;
 }
 
-QFontMetricsF TCanvas::Metrics(const QFont& font) { return QFontMetricsF(font, Painter().device()); }
+const TShapedText& TCanvas::Shaped(const std::string& text) {
+  return texts_->Shaped(CurrentFont(), text, Painter().device());
+}
+
+int TCanvas::FontHeight() { return static_cast<int>(std::ceil(texts_->Height(CurrentFont(), Painter().device()))); }
 
 void TCanvas::ApplyPen(QPainter& painter) {
   if (Pen.Style == TPenStyle::psClear) {
@@ -155,22 +247,36 @@ void TCanvas::ApplyPen(QPainter& painter) {
 }
 
 void TCanvas::ApplyBrush(QPainter& painter) {
-  painter.setBrush(QBrush(ToQColor(Brush.Color), ToQtBrushStyle(Brush.Style)));
+  QBrush brush(ToQColor(Brush.Color), ToQtBrushStyle(Brush.Style));
+  if (painter.brush() != brush) painter.setBrush(brush);
   // Hatches paint only their lines; the gaps keep what lies beneath.
-  painter.setBackgroundMode(Qt::TransparentMode);
+  if (painter.backgroundMode() != Qt::TransparentMode) painter.setBackgroundMode(Qt::TransparentMode);
+}
+
+void TCanvas::UseFill(QPainter& painter, const QBrush& brush) {
+  if (painter.pen().style() != Qt::NoPen) painter.setPen(Qt::NoPen);
+  if (painter.brush() != brush) painter.setBrush(brush);
 }
 
 void TCanvas::FillSolid(const QRect& rect, TColor color) {
   QPainter& painter = Painter();
+  UseFill(painter, QBrush(ToQColor(color)));
   TPenModeScope mode(painter, Pen.Mode);
-  painter.fillRect(rect, ToQColor(color));
+  painter.drawRect(rect);
 }
 
-void TCanvas::FillRect(const TRect& rect) {
-  if (Brush.Style == TBrushStyle::bsClear || rect.Width() <= 0 || rect.Height() <= 0) return;
+void TCanvas::FillRect(const TRect& rect) { FillRects({&rect, 1}); }
+
+// The state is set once; each rectangle is still a path of its own, since
+// rasterisers without anti-aliasing (poppler's) widen a path of many
+// rectangles by a pixel on their right and lower edges.
+void TCanvas::FillRects(std::span<const TRect> rects) {
+  if (Brush.Style == TBrushStyle::bsClear) return;
   QPainter& painter = Painter();
   ApplyBrush(painter);
-  painter.fillRect(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), painter.brush());
+  if (painter.pen().style() != Qt::NoPen) painter.setPen(Qt::NoPen);
+  for (const TRect& r : rects)
+    if (r.Width() > 0 && r.Height() > 0) painter.drawRect(QRect(r.Left, r.Top, r.Width(), r.Height()));
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
@@ -243,31 +349,31 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
 void TCanvas::TextOut(int x, int y, const std::string& text) {
   if (text.empty()) return;
   QPainter& painter = Painter();
-  QFont font = CurrentQFont();
-  QFontMetricsF metrics = Metrics(font);
-  QString qtext = ToQString(text);
+  const TShapedText& shaped = Shaped(text);
   double angle = turnedFont_ ? turnedFont_->Escapement / 10.0 : 0.0;
-  painter.save();
-  painter.translate(x, y);
-  painter.rotate(-angle);
-  if (backgroundMode_ == TBackgroundMode::bmOpaque && Brush.Style != TBrushStyle::bsClear) {
-    QRectF cell(0, 0, std::ceil(metrics.horizontalAdvance(qtext)), std::ceil(metrics.ascent() + metrics.descent()));
-    painter.fillRect(cell, ToQColor(Brush.Color));
+  // Only a turned text needs a transformation, and with it the painter's
+  // state saved around it.
+  bool turned = angle != 0;
+  if (turned) {
+    painter.save();
+    painter.translate(x, y);
+    painter.rotate(-angle);
   }
-  painter.setFont(font);
-  painter.setPen(ToQColor(Font.Color));
-  painter.drawText(QPointF(0, metrics.ascent()), qtext);
-  painter.restore();
+  QPointF origin = turned ? QPointF(0, 0) : QPointF(x, y);
+  if (backgroundMode_ == TBackgroundMode::bmOpaque && Brush.Style != TBrushStyle::bsClear) {
+    UseFill(painter, QBrush(ToQColor(Brush.Color)));
+    painter.drawRect(QRectF(origin, QSizeF(std::ceil(shaped.Advance), FontHeight())));
+  }
+  QPen ink(ToQColor(Font.Color));
+  if (painter.pen() != ink) painter.setPen(ink);
+  shaped.Layout->draw(&painter, origin);
+  if (turned) painter.restore();
 }
 
-int TCanvas::TextWidth(const std::string& text) {
-  return static_cast<int>(std::ceil(Metrics(CurrentQFont()).horizontalAdvance(ToQString(text))));
-}
+int TCanvas::TextWidth(const std::string& text) { return static_cast<int>(std::ceil(Shaped(text).Advance)); }
 
-int TCanvas::TextHeight(const std::string& text) {
-  QFontMetricsF metrics = Metrics(CurrentQFont());
-  return static_cast<int>(std::ceil(metrics.ascent() + metrics.descent()));
-}
+// Every text of a font has the font's height.
+int TCanvas::TextHeight(const std::string&) { return FontHeight(); }
 
 void TCanvas::StretchDraw(const TRect& rect, const QImage& picture) {
   if (rect.Width() <= 0 || rect.Height() <= 0 || picture.isNull()) return;
@@ -278,15 +384,51 @@ void TCanvas::StretchDraw(const TRect& rect, const QImage& picture) {
   painter.restore();
 }
 
-// On a page the image goes in as it is, marked as not to be interpolated,
-// so viewers and printers keep the modules as sharp as a bitmap does.
+// On a page the image goes in as it is, losslessly and marked as not to be
+// interpolated, so viewers and printers keep the modules as sharp as a
+// bitmap does. A 1-bit image with black at index 0 stays a 1-bit image.
 void TCanvas::CopyStretched(const TRect& rect, const QImage& bitmap) {
   if (rect.Width() <= 0 || rect.Height() <= 0 || bitmap.isNull()) return;
   QPainter& painter = Painter();
   painter.save();
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter.setRenderHint(QPainter::LosslessImageRendering, true);
   painter.drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), bitmap);
   painter.restore();
+}
+
+void TCanvas::DrawModules(const TRect& rect, const QImage& modules) {
+  if (rect.Width() <= 0 || rect.Height() <= 0 || modules.isNull()) return;
+  constexpr int kSharpImageModule = 4;
+  bool small = rect.Width() < kSharpImageModule * modules.width() || rect.Height() < kSharpImageModule * modules.height();
+  if (isPrinter_ && small && modules.format() == QImage::Format_Mono)
+    FillModuleRuns(rect, modules);
+  else
+    CopyStretched(rect, modules);
+}
+
+// One rectangle per run of dark modules in a row, with the state set once.
+void TCanvas::FillModuleRuns(const TRect& rect, const QImage& modules) {
+  int columns = modules.width(), rows = modules.height();
+  auto x = [&](int column) { return rect.Left + static_cast<int>(static_cast<long long>(rect.Width()) * column / columns); };
+  auto y = [&](int row) { return rect.Top + static_cast<int>(static_cast<long long>(rect.Height()) * row / rows); };
+  std::vector<TRect> runs;
+  for (int row = 0; row < rows; ++row) {
+    for (int column = 0; column < columns;) {
+      if (modules.pixelIndex(column, row) != 0) {
+        ++column;
+        continue;
+      }
+      int end = column;
+      while (end < columns && modules.pixelIndex(end, row) == 0) ++end;
+      runs.push_back({x(column), y(row), x(end), y(row + 1)});
+      column = end;
+    }
+  }
+  TBrush brush = Brush;
+  Brush = {FromQColor(QColor::fromRgb(modules.color(0))), TBrushStyle::bsSolid};
+  FillRects(runs);
+  Brush = brush;
 }
 
 }  // namespace quorvel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPainter>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -40,7 +41,14 @@ struct TBrush {
   bool operator==(const TBrush&) const = default;
 };
 
+// How a symbol that cannot be drawn is marked wherever it is not printed:
+// red diagonal cross-hatch, the gaps keeping what lies beneath.
+inline constexpr TBrush kInvalidSymbolHatch{RGB(255, 0, 0), TBrushStyle::bsDiagCross};
+
 class TCanvas;
+class TTextCache;
+struct TFontRequest;
+struct TShapedText;
 
 // Selects a turned font on a canvas for one scope; the previous font comes
 // back when the scope ends.
@@ -73,11 +81,14 @@ class TCanvasMagnifyScope {
 
 // A drawing surface: the screen, a bitmap, a printer or PDF page.
 // Coordinates are integer device pixels, x to the right and y downward.
-// Pen, Brush and Font are plain state, applied by every operation.
+// Pen, Brush and Font are plain state, applied by every operation; the
+// painter underneath is told only what changes, so a page does not record
+// the same state again and again. Texts are shaped once per text and font
+// and drawn from their glyphs after that.
 class TCanvas {
  public:
   TCanvas(QPainter& painter, int pixelsPerInch, bool isPrinter = false);
-  virtual ~TCanvas() = default;
+  virtual ~TCanvas();
   TCanvas(const TCanvas&) = delete;
   TCanvas& operator=(const TCanvas&) = delete;
 
@@ -93,6 +104,8 @@ class TCanvas {
 
   // Fills with the brush, no outline.
   void FillRect(const TRect& rect);
+  // The same for many rectangles at once, such as the bars of one symbol.
+  void FillRects(std::span<const TRect> rects);
   // Outline with the pen, interior with the brush.
   void Rectangle(int x1, int y1, int x2, int y2);
   void MoveTo(int x, int y);
@@ -110,8 +123,15 @@ class TCanvas {
 
   // The whole picture scaled into the rectangle (smoothly where possible).
   void StretchDraw(const TRect& rect, const QImage& picture);
-  // A plain pixel copy scaled to the rectangle, without smoothing.
+  // A plain pixel copy scaled to the rectangle, without smoothing or loss.
   void CopyStretched(const TRect& rect, const QImage& bitmap);
+  // A 2D symbol of one pixel per module (a 1-bit image, index 0 dark)
+  // scaled into the rectangle, each module the same whole pixels. Pages get
+  // it as an image only where each module covers at least four pixels:
+  // rasterisers smooth images enlarged less than that (poppler does), which
+  // moves module edges by a pixel. Smaller modules become filled rectangles,
+  // which every rasteriser places exactly.
+  void DrawModules(const TRect& rect, const QImage& modules);
 
   // Pixel size of a font of the given points on this surface.
   int PixelsForPoints(double points) const;
@@ -120,17 +140,22 @@ class TCanvas {
   // The painter to draw with; a bitmap canvas begins its painter lazily.
   virtual QPainter& Painter() { return *painter_; }
   explicit TCanvas(int pixelsPerInch, bool isPrinter);
-  void SetPixelsPerInch(int pixelsPerInch) { pixelsPerInch_ = pixelsPerInch; }
+  // Also forgets the texts shaped at the old resolution.
+  void SetPixelsPerInch(int pixelsPerInch);
 
  private:
   friend class TTurnedFontScope;
   friend class TCanvasMagnifyScope;
 
-  QFont CurrentQFont();
-  QFontMetricsF Metrics(const QFont& font);
+  TFontRequest CurrentFont() const;
+  const TShapedText& Shaped(const std::string& text);
+  int FontHeight();
   void ApplyPen(QPainter& painter);
   void ApplyBrush(QPainter& painter);
+  // Solid fills: no pen, the brush of that colour, each only if not set.
+  void UseFill(QPainter& painter, const QBrush& brush);
   void FillSolid(const QRect& rect, TColor color);
+  void FillModuleRuns(const TRect& rect, const QImage& modules);
   void DrawOutline(int x1, int y1, int x2, int y2);
 
   QPainter* painter_ = nullptr;
@@ -139,6 +164,7 @@ class TCanvas {
   TBackgroundMode backgroundMode_ = TBackgroundMode::bmOpaque;
   TPoint penPosition_;
   std::optional<TLogFont> turnedFont_;
+  std::unique_ptr<TTextCache> texts_;
 };
 
 }  // namespace quorvel

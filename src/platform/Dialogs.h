@@ -32,6 +32,8 @@ class IDialogs {
   virtual bool AskYesNo(const std::string& text) = 0;
   // A question with Yes, No and Cancel, where Cancel stops what asked.
   virtual TYesNoCancel AskYesNoCancel(const std::string& text) = 0;
+  // The same where Yes risks something: No is the answer Enter gives.
+  virtual bool AskYesNoDefaultNo(const std::string& text) { return AskYesNo(text); }
   // The chosen path, or nothing when the user cancels.
   virtual std::optional<std::string> OpenFileName(const TFileDialogOptions& options) = 0;
   virtual std::optional<std::string> SaveFileName(const TFileDialogOptions& options) = 0;

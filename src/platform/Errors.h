@@ -12,6 +12,13 @@ class EUserError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// An action called off on purpose (the user answered No, or cancelled a
+// dialog it needs): it ends without a further message.
+class EAbort : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 // A settings field or file field that is not a number.
 class EConvertError : public EUserError {
  public:

@@ -37,8 +37,12 @@ void TScriptedDialogs::ShowInternalError(const std::string& text) {
   questions_.push_back({TKind::InternalError, text, {}});
 }
 
-bool TScriptedDialogs::AskYesNo(const std::string& text) {
-  questions_.push_back({TKind::YesNo, text, {}});
+bool TScriptedDialogs::AskYesNo(const std::string& text) { return Ask(TKind::YesNo, text); }
+
+bool TScriptedDialogs::AskYesNoDefaultNo(const std::string& text) { return Ask(TKind::YesNoDefaultNo, text); }
+
+bool TScriptedDialogs::Ask(TKind kind, const std::string& text) {
+  questions_.push_back({kind, text, {}});
   TAnswer answer = NextAnswer(text);
   if (!std::holds_alternative<bool>(answer)) throw std::logic_error("scripted answer of the wrong kind: " + text);
   return std::get<bool>(answer);

@@ -16,7 +16,7 @@ namespace quorvel {
 // an unexpected dialog fails the test instead of blocking it.
 class TScriptedDialogs : public IDialogs {
  public:
-  enum class TKind { Message, InternalError, YesNo, YesNoCancel, OpenFile, SaveFile, Color, Font };
+  enum class TKind { Message, InternalError, YesNo, YesNoCancel, YesNoDefaultNo, OpenFile, SaveFile, Color, Font };
 
   struct TQuestion {
     TKind Kind;
@@ -45,6 +45,7 @@ class TScriptedDialogs : public IDialogs {
   void ShowInternalError(const std::string& text) override;
   bool AskYesNo(const std::string& text) override;
   TYesNoCancel AskYesNoCancel(const std::string& text) override;
+  bool AskYesNoDefaultNo(const std::string& text) override;
   std::optional<std::string> OpenFileName(const TFileDialogOptions& options) override;
   std::optional<std::string> SaveFileName(const TFileDialogOptions& options) override;
   std::optional<TColor> ChooseColor(TColor initial) override;
@@ -52,6 +53,7 @@ class TScriptedDialogs : public IDialogs {
 
  private:
   TAnswer NextAnswer(const std::string& text);
+  bool Ask(TKind kind, const std::string& text);
   std::vector<std::string> Texts(TKind kind) const;
   template <typename T>
   std::optional<T> NextOptional(TKind kind, const TFileDialogOptions& options = {});

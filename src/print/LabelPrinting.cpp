@@ -58,6 +58,35 @@ void TLabelPrinting::setze_aufloesung() {
 void TLabelPrinting::BeginJob() {
   if (printer_.Printing()) printer_.EndDoc();
   printer_.BeginDoc();
+  progress_.LabelsDone = 0;
+  progress_.SheetsDone = 0;
+}
+
+void ConfirmFindings(const TPrintCheck& check, const TFindingsGate& gate) {
+  if (!check.Empty() && gate && !gate(check)) throw EAbort("Druck abgebrochen");
+}
+
+void TLabelPrinting::Confirm(const TPrintCheck& check) {
+  ConfirmFindings(check, gate_);
+  progress_ = {0, check.Labels, 0, SheetsFor(check.Labels)};
+}
+
+// The sheets that many labels fill from the run's cell; one label without
+// a run ("Drucken") takes one sheet.
+int TLabelPrinting::SheetsFor(long long labels) const {
+  if (labels <= 0) return 0;
+  if (CellsPerSheet() <= 0) return 1;
+  return static_cast<int>(SheetOfCopy(labels - 1) - run_.Sheet + 1);
+}
+
+bool TLabelPrinting::PlaceCopy() {
+  if (run_.NewPagePending && sheetDone_) {
+    ++progress_.SheetsDone;
+    if (!sheetDone_(progress_)) return false;
+  }
+  drucke_serie();
+  ++progress_.LabelsDone;
+  return true;
 }
 
 void TLabelPrinting::InJob(const std::function<void()>& body) {
@@ -72,6 +101,7 @@ void TLabelPrinting::InJob(const std::function<void()>& body) {
 
 void TLabelPrinting::PrintLabel() {
   setze_aufloesung();
+  Confirm(CheckLabel(document_, scale_, 1));
   BeginJob();
   InJob([&] { ausgabe_etikett(document_, printer_.Canvas(), 0, 0, scale_); });
 }
@@ -151,7 +181,7 @@ void TLabelPrinting::CheckSheetCount(long long labels) const {
                    Cp1252FromUtf8(" Blätter"));
 }
 
-void TLabelPrinting::PrintCopies(const std::string& count, const TStartCell& start) {
+TPrintOutcome TLabelPrinting::PrintCopies(const std::string& count, const TStartCell& start) {
   BeginRun(start);
   // Read before the job begins, so a typing error never wastes a sheet.
   int copies = StrToInt(count);
@@ -160,10 +190,14 @@ void TLabelPrinting::PrintCopies(const std::string& count, const TStartCell& sta
                      Cp1252FromUtf8(" Exemplare auf einmal, nicht ") + std::to_string(copies));
   CheckSheetCount(copies);
   setze_aufloesung();
+  Confirm(CheckLabel(document_, scale_, copies));
   BeginJob();
+  TPrintOutcome outcome;
   InJob([&] {
-    for (int i = 0; i < copies && !PastLastSheet(); ++i) drucke_serie();
+    for (int i = 0; i < copies && !PastLastSheet() && !outcome.Cancelled; ++i) outcome.Cancelled = !PlaceCopy();
   });
+  outcome.Labels = progress_.LabelsDone;
+  return outcome;
 }
 
 std::vector<TSheetContents> TLabelPrinting::PlanCopies(const std::string& count, const TStartCell& start) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "print/LabelRenderer.h"
+#include "print/PrintCheck.h"
 #include "print/PrintRun.h"
 
 namespace quorvel {
@@ -36,6 +37,27 @@ struct TStartCell {
   std::string Column = "1";
 };
 
+// How far a job has come: after every sheet of a job over more than one.
+struct TPrintProgress {
+  long long LabelsDone = 0;
+  long long LabelsTotal = 0;
+  int SheetsDone = 0;
+  int SheetsTotal = 0;
+};
+
+// What a job printed.
+struct TPrintOutcome {
+  long long Labels = 0;
+  bool Cancelled = false;  // stopped after a sheet at the progress's request
+};
+
+// Hears a job's check before the job begins; the job goes on only when it
+// returns true.
+using TFindingsGate = std::function<bool(const TPrintCheck& check)>;
+// Hands a check with findings to the gate (none: every job goes on);
+// throws EAbort when it declines.
+void ConfirmFindings(const TPrintCheck& check, const TFindingsGate& gate);
+
 // What one sheet of a run holds: the series lines on it (0 for copies of the
 // label) and the number of labels.
 struct TSheetContents {
@@ -46,22 +68,39 @@ struct TSheetContents {
 
 // The print actions of one label document on one printer. Every action
 // sets the printer up first and ends a job that an earlier action left
-// open. An action that fails after its job began still ends the job, so
+// open; then it checks every barcode and QR Code it will print at the
+// job's resolution and lets the findings gate decide before the job
+// begins. An action that fails after its job began still ends the job, so
 // what was placed is printed, and then passes the error on.
 class TLabelPrinting {
  public:
+  // Hears of every finished sheet while more are to come; returning false
+  // ends the job there, with what was placed printed.
+  using TSheetDone = std::function<bool(const TPrintProgress& progress)>;
+
   TLabelPrinting(TLabelDocument& document, IPrinter& printer, IDialogs& dialogs);
+
+  void SetFindingsGate(TFindingsGate gate) { gate_ = std::move(gate); }
+  void SetSheetDone(TSheetDone sheetDone) { sheetDone_ = std::move(sheetDone); }
 
   // Printer choice by name, the print dialog, orientation and the scale
   // factors from the printable size. A bad printable width or height is
   // reported, replaced by 195 or 288 in the field, and the set-up goes on.
   void setze_aufloesung();
 
-  // "Drucken": one copy at the printable area's corner.
+  // "Drucken": one copy at the printable area's corner. Throws EAbort when
+  // the gate declines.
   void PrintLabel();
 
   // "Start Drucken" of the current label: `count` copies from the start cell.
-  void PrintCopies(const std::string& count, const TStartCell& start);
+  TPrintOutcome PrintCopies(const std::string& count, const TStartCell& start);
+
+  // ConfirmFindings with the gate set here; remembers the labels the job
+  // will print, for the progress.
+  void Confirm(const TPrintCheck& check);
+  // drucke_serie, after asking whether to go on when it would begin a new
+  // sheet. False: the job is to end here.
+  bool PlaceCopy();
   // The sheets PrintCopies fills, read and checked as it reads them.
   std::vector<TSheetContents> PlanCopies(const std::string& count, const TStartCell& start);
 
@@ -98,7 +137,7 @@ class TLabelPrinting {
   // labels (the job then ends as after any error).
   void SetBeforeEachLabel(std::function<void()> hook) { beforeEachLabel_ = std::move(hook); }
 
-  // Ends any open job and begins a new one.
+  // Ends any open job and begins a new one, counting from no label.
   void BeginJob();
   // Runs the body inside the open job; ends the job also when the body throws.
   void InJob(const std::function<void()>& body);
@@ -110,6 +149,7 @@ class TLabelPrinting {
 
  private:
   void CheckStartCell() const;
+  int SheetsFor(long long labels) const;
   bool CellOnPage(double x, double y) const;
   long long CellsPerSheet() const;
   long long NextCell() const;
@@ -119,6 +159,9 @@ class TLabelPrinting {
   IDialogs& dialogs_;
   TPrintRun run_;
   TScale scale_;
+  TFindingsGate gate_;
+  TSheetDone sheetDone_;
+  TPrintProgress progress_;
   double pageWidth_ = 0;
   double pageHeight_ = 0;
   long long firstSheet_ = 1;

@@ -10,6 +10,7 @@
 #include "platform/ImageControl.h"
 #include "platform/Rounding.h"
 #include "platform/TextRotOut.h"
+#include "qrcode/Barcode2D_QRCode.h"
 
 namespace quorvel {
 namespace {
@@ -31,8 +32,8 @@ class TLabelPainter {
       case TObjectKind::okVLine: return DrawLine(object, false);
       case TObjectKind::okText: return DrawText(object);
       case TObjectKind::okVerticalText: return DrawVerticalText(object);
-      case TObjectKind::okPicture:
-      case TObjectKind::okQrCode: return DrawPicture(object);
+      case TObjectKind::okPicture: return DrawPicture(object);
+      case TObjectKind::okQrCode: return DrawQrCode(object);
       case TObjectKind::okBarcode: return DrawBarcode(object);
     }
   }
@@ -45,8 +46,9 @@ class TLabelPainter {
     return {x1, y1, x1 + RoundHalfEven(o.Width * scale_.X / 10), y1 + RoundHalfEven(o.Height * scale_.Y / 10)};
   }
 
-  void SetSolidPen(const TLabelObject& o) {
-    target_.Pen = {o.PenColor, o.PenWidth, TPenStyle::psSolid, TPenMode::pmCopy};
+  // "Strichstärke" is in tenths of a millimetre, scaled across the stroke.
+  void SetSolidPen(const TLabelObject& o, double pixelsPerMm) {
+    target_.Pen = {o.PenColor, PenWidthPixels(o.PenWidth, pixelsPerMm), TPenStyle::psSolid, TPenMode::pmCopy};
   }
 
   // A box adds its terms unrounded and rounds only its corners.
@@ -55,7 +57,7 @@ class TLabelPainter {
     double y1 = y0_ + o.Top * scale_.Y / 10;
     double x2 = x1 + o.Width * scale_.X / 10;
     double y2 = y1 + o.Height * scale_.Y / 10;
-    SetSolidPen(o);
+    SetSolidPen(o, (scale_.X + scale_.Y) / 2);
     target_.Brush = {o.BrushColor, TBrushStyle::bsSolid};
     target_.Rectangle(RoundHalfEven(x1), RoundHalfEven(y1), RoundHalfEven(x2), RoundHalfEven(y2));
   }
@@ -63,7 +65,7 @@ class TLabelPainter {
   // The thickness is the pen width; the other extent plays no part.
   void DrawLine(const TLabelObject& o, bool horizontal) {
     TTargetRect r = RoundedTerms(o);
-    SetSolidPen(o);
+    SetSolidPen(o, horizontal ? scale_.Y : scale_.X);
     target_.MoveTo(r.X1, r.Y1);
     if (horizontal)
       target_.LineTo(r.X2, r.Y1);
@@ -91,16 +93,25 @@ class TLabelPainter {
     TextRotOut(target_, r.X1, r.Y1 + dy, o.Angle, o.FontName, height, o.Font().Style, o.Text);
   }
 
-  // A QR symbol is copied without smoothing, so its modules stay sharp.
   void DrawPicture(TLabelObject& o) {
     const TPicture& picture = o.Image().Picture();
     if (picture.Empty()) return;
     TTargetRect r = RoundedTerms(o);
-    TRect rect{r.X1, r.Y1, r.X2, r.Y2};
-    if (o.Kind() == TObjectKind::okQrCode)
-      target_.CopyStretched(rect, picture.Image());
-    else
-      target_.StretchDraw(rect, picture.Image());
+    target_.StretchDraw({r.X1, r.Y1, r.X2, r.Y2}, picture.Image());
+  }
+
+  // Drawn from its modules at the target's resolution, not from the design
+  // surface's picture. A text the symbol cannot hold prints nothing and is
+  // marked elsewhere, as an invalid barcode is.
+  void DrawQrCode(TLabelObject& o) {
+    TTargetRect r = RoundedTerms(o);
+    TRect box{r.X1, r.Y1, r.X2, r.Y2};
+    if (const QImage* modules = o.QrEncoder().ModuleImage()) {
+      target_.DrawModules(WholeModuleRect(box, modules->width(), modules->height()), *modules);
+    } else if (!target_.IsPrinter()) {
+      target_.Brush = kInvalidSymbolHatch;
+      target_.FillRect(box);
+    }
   }
 
   // A symbol's layout holds a value per pixel of its box. A box far larger
@@ -142,6 +153,23 @@ constexpr std::pair<TObjectKind, TObjectKind> kPasses[] = {
 };
 
 }  // namespace
+
+int PenWidthPixels(int tenthsOfMm, double pixelsPerMm) { return std::max(1, RoundHalfEven(tenthsOfMm * pixelsPerMm / 10)); }
+
+TRect WholeModuleRect(const TRect& box, int columns, int rows) {
+  // One axis at a time: a symbol stretched to a box that is not square
+  // keeps the shape it has on the design surface.
+  auto fit = [](int start, int extent, int modules, int& first, int& end) {
+    int perModule = modules > 0 ? extent / modules : 0;
+    int used = perModule > 0 ? perModule * modules : extent;
+    first = start + (extent - used) / 2;
+    end = first + used;
+  };
+  TRect rect;
+  fit(box.Left, box.Width(), columns, rect.Left, rect.Right);
+  fit(box.Top, box.Height(), rows, rect.Top, rect.Bottom);
+  return rect;
+}
 
 void sortiere_sortarry(TLabelDocument& document) {
   std::vector<int>& order = document.BoxOrder;

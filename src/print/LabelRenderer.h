@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Geometry.h"
+
 namespace quorvel {
 
 class TCanvas;
@@ -21,5 +23,16 @@ void ausgabe_etikett(TLabelDocument& document, TCanvas& target, double originX, 
 
 // Orders BoxOrder by box area, largest first; equal areas keep slot order.
 void sortiere_sortarry(TLabelDocument& document);
+
+// The pen width in device pixels of a "Strichstärke" in tenths of a
+// millimetre: the width the design surface shows at 100 %, on any target,
+// and never less than one pixel.
+int PenWidthPixels(int tenthsOfMm, double pixelsPerMm);
+
+// Where a symbol of columns x rows modules goes in a box: each module
+// covers the same whole number of pixels, as many as the box allows, and
+// the symbol is centred in the box. Along an axis the box does not give
+// one pixel per module, the symbol is stretched to the box.
+TRect WholeModuleRect(const TRect& box, int columns, int rows);
 
 }  // namespace quorvel

@@ -8,9 +8,9 @@
 #include "platform/Errors.h"
 #include "platform/NumberParsing.h"
 #include "platform/Printer.h"
-#include "platform/Rounding.h"
 #include "platform/TextCodec.h"
 #include "print/SeriesFile.h"
+#include "qrcode/Barcode2D_QRCode.h"
 
 namespace quorvel {
 namespace {
@@ -30,17 +30,25 @@ void ApplySeriesValues(TLabelDocument& document, const std::vector<std::string>&
     for (int slot = 1; slot <= document.ObjectCount(); ++slot) {
       TLabelObject& object = document.Object(slot);
       if (object.Deleted || object.Variable != static_cast<int>(k)) continue;
-      if (TSeriesValue apply = Describe(object.Kind()).SeriesValue) apply(object, values[k - 1], document.Zoom);
+      if (TSeriesValue apply = Describe(object.Kind()).SeriesValue) apply(object, values[k - 1]);
     }
 }
 
-int SeriesCopies(const std::vector<std::string>& values, int quantityColumn, int eachCount) {
-  if (quantityColumn <= 0 || quantityColumn > static_cast<int>(values.size())) return eachCount;
-  try {
-    return RoundHalfEven(StrToFloat(values[quantityColumn - 1]));
-  } catch (const EConvertError&) {
-    return eachCount;
+void ShowSeriesValues(TLabelDocument& document) {
+  for (int slot = 1; slot <= document.ObjectCount(); ++slot) {
+    TLabelObject& o = document.Object(slot);
+    if (o.Deleted || o.Variable <= 0) continue;
+    if (TSeriesShown show = Describe(o.Kind()).SeriesShown) show(o, document.Zoom);
   }
+}
+
+TSeriesRange ReadSeriesRange(const TLabelDocument& document, const TSeriesOptions& options) {
+  TSeriesRange range;
+  range.QuantityColumn = document.QuantityColumn.empty() ? 0 : OptionalInt(document.QuantityColumn);
+  range.FirstLine = StrToInt(options.FirstLine);
+  range.LastLine = StrToInt(options.LastLine);
+  range.EachCount = StrToInt(options.EachCount);
+  return range;
 }
 
 namespace {
@@ -50,15 +58,9 @@ namespace {
 // every line's copies.
 struct TSeriesRun {
   std::string Path;
-  int QuantityColumn = 0;
-  int FirstLine = 1;
-  int LastLine = 1;
-  int EachCount = 1;
+  TSeriesRange Range;
   int Lines = 0;
   long long Labels = 0;
-
-  bool InRange(int line) const { return line >= FirstLine && line <= LastLine; }
-  int Copies(const std::vector<std::string>& values) const { return SeriesCopies(values, QuantityColumn, EachCount); }
 };
 
 TSeriesRun BeginSeriesRun(TLabelPrinting& printing, const TSeriesOptions& options,
@@ -67,33 +69,63 @@ TSeriesRun BeginSeriesRun(TLabelPrinting& printing, const TSeriesOptions& option
   TSeriesRun run;
   run.Path = document.SeriesFileName;
   if (!QFileInfo::exists(ToQString(run.Path))) throw EUserError("Die Datei " + run.Path + " existiert nicht !");
-  run.QuantityColumn = document.QuantityColumn.empty() ? 0 : OptionalInt(document.QuantityColumn);
   printing.BeginRun(options.Start);
-  run.FirstLine = StrToInt(options.FirstLine);
-  run.LastLine = StrToInt(options.LastLine);
-  run.EachCount = StrToInt(options.EachCount);
-  if (run.EachCount > kMaxLineCopies)
+  run.Range = ReadSeriesRange(document, options);
+  if (run.Range.EachCount > kMaxLineCopies)
     throw EUserError(Cp1252FromUtf8("Höchstens ") + std::to_string(kMaxLineCopies) +
-                     Cp1252FromUtf8(" Exemplare je Zeile, nicht ") + std::to_string(run.EachCount));
+                     Cp1252FromUtf8(" Exemplare je Zeile, nicht ") + std::to_string(run.Range.EachCount));
   TSeriesFileReader reader(run.Path);
-  std::string line;
-  while (reader.NextLine(line)) {
+  TLineSource counted = [&](std::string& line) {
+    if (!reader.NextLine(line)) return false;
     ++run.Lines;
-    if (!run.InRange(run.Lines)) continue;
-    int copies = std::max(run.Copies(SplitSeriesLine(line)), 0);
+    return true;
+  };
+  ForEachSeriesLine(counted, run.Range, [&](int line, const std::vector<std::string>&, int copies) {
+    copies = std::max(copies, 0);
     if (copies > kMaxLineCopies)
-      throw EUserError("Die Seriendatei " + run.Path + Cp1252FromUtf8(" verlangt in Zeile ") +
-                       std::to_string(run.Lines) + ", Spalte " + std::to_string(run.QuantityColumn) + " " +
-                       std::to_string(copies) + Cp1252FromUtf8(" Exemplare; höchstens ") +
-                       std::to_string(kMaxLineCopies) + Cp1252FromUtf8(" sind möglich"));
-    if (eachLine) eachLine(run.Lines, copies);
+      throw EUserError("Die Seriendatei " + run.Path + Cp1252FromUtf8(" verlangt in Zeile ") + std::to_string(line) +
+                       ", Spalte " + std::to_string(run.Range.QuantityColumn) + " " + std::to_string(copies) +
+                       Cp1252FromUtf8(" Exemplare; höchstens ") + std::to_string(kMaxLineCopies) +
+                       Cp1252FromUtf8(" sind möglich"));
+    if (eachLine) eachLine(line, copies);
     run.Labels += copies;
-  }
+    return true;
+  });
   printing.CheckSheetCount(run.Labels);
   return run;
 }
 
+// While a series prints, the design surface waits: QR Codes draw into no
+// picture (the page takes each symbol from its modules) and texts keep
+// their element. When the run ends, they show the last values.
+class TSurfaceWaits {
+ public:
+  explicit TSurfaceWaits(TLabelDocument& document) : document_(document) {
+    for (int slot = 1; slot <= document_.ObjectCount(); ++slot) {
+      TLabelObject& o = document_.Object(slot);
+      if (!o.Deleted && o.Variable > 0 && o.Kind() == TObjectKind::okQrCode) o.QrEncoder().SetImage(nullptr);
+    }
+  }
+  ~TSurfaceWaits() {
+    try {
+      ShowSeriesValues(document_);
+    } catch (...) {
+      // The print's own outcome matters more than the design surface.
+    }
+  }
+  TSurfaceWaits(const TSurfaceWaits&) = delete;
+  TSurfaceWaits& operator=(const TSurfaceWaits&) = delete;
+
+ private:
+  TLabelDocument& document_;
+};
+
 }  // namespace
+
+TPrintCheck CheckSeriesFile(const TLabelDocument& document, TScale scale, const TSeriesRange& range) {
+  TSeriesFileReader reader(document.SeriesFileName);
+  return CheckSeries(document, scale, range, reader.Lines());
+}
 
 std::vector<TSheetContents> PlanSeries(TLabelPrinting& printing, const TSeriesOptions& options) {
   std::vector<TSheetContents> sheets;
@@ -105,31 +137,34 @@ std::vector<TSheetContents> PlanSeries(TLabelPrinting& printing, const TSeriesOp
   return sheets;
 }
 
-void PrintSeries(TLabelPrinting& printing, const TSeriesOptions& options) {
+TPrintOutcome PrintSeries(TLabelPrinting& printing, const TSeriesOptions& options) {
   TLabelDocument& document = printing.Document();
   TSeriesRun run = BeginSeriesRun(printing, options);
   printing.setze_aufloesung();
+  printing.Confirm(CheckSeriesFile(document, printing.Scale(), run.Range));
   TSeriesFileReader reader(run.Path);
+  TSurfaceWaits surface(document);
+  TPrintOutcome outcome;
   printing.BeginJob();
   printing.InJob([&] {
-    std::string line;
+    TLineSource lines = [&](std::string& line) { return !printing.PastLastSheet() && reader.NextLine(line); };
     long long labels = 0;
-    for (int lineNumber = 1; !printing.PastLastSheet() && reader.NextLine(line); ++lineNumber) {
-      if (run.InRange(lineNumber)) {
-        try {
-          std::vector<std::string> values = SplitSeriesLine(line);
-          int copies = run.Copies(values);
-          // Lines on sheets that are not printed only take their cells.
-          if (printing.PrintsAnyOf(printing.SheetOfCopy(0), printing.SheetOfCopy(std::max(copies, 1) - 1)))
-            ApplySeriesValues(document, values);
-          for (int copy = 0; copy < copies; ++copy, ++labels) printing.drucke_serie();
-        } catch (const EUserError& e) {
-          throw EUserError(std::string(e.what()) + " (Zeile " + std::to_string(lineNumber) + " der Seriendatei)");
-        }
+    outcome.Cancelled = !ForEachSeriesLine(lines, run.Range, [&](int line, const auto& values, int copies) {
+      try {
+        // Lines on sheets that are not printed only take their cells.
+        if (printing.PrintsAnyOf(printing.SheetOfCopy(0), printing.SheetOfCopy(std::max(copies, 1) - 1)))
+          ApplySeriesValues(document, values);
+        for (int copy = 0; copy < copies; ++copy, ++labels)
+          if (!printing.PlaceCopy()) return false;
+      } catch (const EUserError& e) {
+        throw EUserError(std::string(e.what()) + " (Zeile " + std::to_string(line) + " der Seriendatei)");
       }
-      if (options.Progress) options.Progress({lineNumber, run.Lines, labels});
-    }
+      if (options.Progress) options.Progress({line, run.Lines, labels});
+      return true;
+    });
+    outcome.Labels = labels;
   });
+  return outcome;
 }
 
 }  // namespace quorvel

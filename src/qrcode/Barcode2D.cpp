@@ -46,6 +46,34 @@ class TImageSurface {
   TBitmap bitmap_;
 };
 
+// Where module (column, row) of a columns x rows symbol lands when the
+// symbol is turned counter-clockwise by a quarter-turn angle.
+QPoint TurnedModule(int column, int row, int columns, int rows, int angle) {
+  switch (angle) {
+    case 90: return {row, columns - 1 - column};
+    case 180: return {columns - 1 - column, rows - 1 - row};
+    case 270: return {rows - 1 - row, column};
+    default: return {column, row};
+  }
+}
+
+// One pixel per module. Colour index 0 is the dark colour: with black and
+// white that is the colour table page engines write as a 1-bit image.
+QImage ModulePixels(const TMapMatrix& matrix, int columns, int rows, bool mirrored, int angle, TColor dark,
+                    TColor light) {
+  bool turned = angle == 90 || angle == 270;
+  QImage image(turned ? rows : columns, turned ? columns : rows, QImage::Format_Mono);
+  image.setColorTable({ToQColor(dark).rgb(), ToQColor(light).rgb()});
+  image.fill(1);
+  for (int row = 0; row < rows; ++row)
+    for (int column = 0; column < columns; ++column) {
+      if (!matrix.Dark(row, mirrored ? columns - 1 - column : column)) continue;
+      QPoint p = TurnedModule(column, row, columns, rows, angle);
+      image.scanLine(p.y())[p.x() >> 3] &= static_cast<uchar>(~(0x80 >> (p.x() & 7)));
+    }
+  return image;
+}
+
 }  // namespace
 
 TBarcode2D::~TBarcode2D() {
@@ -262,6 +290,20 @@ void TBarcode2D::PaintSymbol(TCoreWorkArea& wa) {
 int TBarcode2D::EncodeOnly() {
   return Render(LongLivedWorkArea(), barcode_,
                 Arguments(nullptr, OwnSource(), leftMargin_, topMargin_, module_, -1, 0, 0), false);
+}
+
+const QImage* TBarcode2D::ModuleImage() {
+  TCoreWorkArea& wa = LongLivedWorkArea();
+  if (Render(wa, barcode_, Arguments(nullptr, OwnSource(), 0, 0, 1, -1, 0, 0), false) != 0) return nullptr;
+  BuildMatrixOnce(wa);
+  TModuleImageSource source{wa.MatrixBuilds, DarkColor(OwnSource()), LightColor(OwnSource()), mirrored_,
+                            orientation_};
+  if (moduleImage_.isNull() || !(source == moduleImageSource_)) {
+    moduleImage_ = ModulePixels(wa.Matrix, wa.Columns, wa.Rows, mirrored_, OrientationAngle(orientation_),
+                                source.Dark, source.Light);
+    moduleImageSource_ = source;
+  }
+  return &moduleImage_;
 }
 
 // ---- the image target ----

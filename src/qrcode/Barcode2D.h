@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <string>
 
 #include "qrcode/BarcodeCore2D.h"
@@ -75,6 +76,15 @@ class TBarcode2D : public TBarcodeCore2D {
 
   // The rectangle of the image that the last drawing covered.
   TRect LastRect() const { return lastRect_; }
+
+  // The symbol as an image of one pixel per module, without quiet zones,
+  // in the orientation, mirroring and colours of the component: what a page
+  // or bitmap of any resolution draws, each module scaled to whole pixels.
+  // Black on white is a 1-bit image, which pages keep lossless. Encoded on
+  // the long-lived work area whatever the image target or Locked, so an
+  // unchanged symbol gives the same image again; null when the text cannot
+  // be encoded (reported through the events).
+  const QImage* ModuleImage();
 
   TBarcode2DNotifyEvent OnChange;
   TOnInvalidChar OnInvalidChar;
@@ -202,6 +212,17 @@ class TBarcode2D : public TBarcodeCore2D {
   bool inversed_ = false;
   bool mirrored_ = false;
   TRect lastRect_;
+  // ModuleImage and what it was made from.
+  struct TModuleImageSource {
+    unsigned MatrixBuilds = 0;
+    TColor Dark = clBlack;
+    TColor Light = clWhite;
+    bool Mirrored = false;
+    TBarcodeOrientation Orientation = TBarcodeOrientation::boLeftRight;
+    bool operator==(const TModuleImageSource&) const = default;
+  };
+  QImage moduleImage_;
+  TModuleImageSource moduleImageSource_;
 };
 
 }  // namespace quorvel

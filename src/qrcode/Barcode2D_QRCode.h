@@ -40,6 +40,9 @@ class TBarcode2D_QRCode : public TBarcode2D {
   // The same after OnEncode.
   int ChecksumOfText(const std::string& text, bool escapes, int& errorPosition);
 
+  // The QR options as a plain encoder takes them.
+  const TQrOptions& Options() const { return options_; }
+
   // The QR results of the long-lived work area: version, level, segments,
   // codewords and mask of the last encode.
   const TQrEncodeState& QrState();

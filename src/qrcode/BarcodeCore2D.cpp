@@ -233,6 +233,7 @@ void TBarcodeCore2D::BuildMatrixOnce(TCoreWorkArea& wa) {
   wa.Matrix.Reset(wa.Rows, wa.Columns);
   BuildMatrix(wa);
   wa.Set(sfMatrixBuilt);
+  ++wa.MatrixBuilds;
 }
 
 void TBarcodeCore2D::GetPixelSize(TCoreWorkArea& wa) {

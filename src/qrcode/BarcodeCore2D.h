@@ -94,6 +94,7 @@ struct TCoreWorkArea {
 
   // Results.
   TMapMatrix Matrix;
+  unsigned MatrixBuilds = 0;  // counts every matrix built, so that what is made from one can tell it is stale
   int Columns = 0;
   int Rows = 0;
   TQuietZones QuietZones;

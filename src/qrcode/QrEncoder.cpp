@@ -96,7 +96,7 @@ void QrBuildMatrix(TQrEncodeState& state, TMapMatrix& matrix) {
   state.Mask = BuildQrMatrix(matrix, state.Version, LevelOf(state.Level), state.Codewords);
 }
 
-TQrSymbol EncodeQrSymbol(std::string_view data, const TQrOptions& options) {
+TQrSymbol FitQrSymbol(std::string_view data, const TQrOptions& options) {
   TQrSymbol symbol;
   TQrEncodeState& state = symbol.State;
   state.Version = static_cast<std::uint8_t>(options.MinVersion);
@@ -112,10 +112,14 @@ TQrSymbol EncodeQrSymbol(std::string_view data, const TQrOptions& options) {
     return symbol;
   }
   QrChooseSymbol(options, state, data, [&](int version) { return QrSegment(options, state, data, version); }, tooLong);
-  if (tooLong) {
-    symbol.Result = -1;
-    return symbol;
-  }
+  if (tooLong) symbol.Result = -1;
+  return symbol;
+}
+
+TQrSymbol EncodeQrSymbol(std::string_view data, const TQrOptions& options) {
+  TQrSymbol symbol = FitQrSymbol(data, options);
+  if (symbol.Result != 0) return symbol;
+  TQrEncodeState& state = symbol.State;
   QrBuildCodewords(options, state, data);
   int size = QrSymbolSize(state.Version);
   symbol.Matrix.Reset(size, size);

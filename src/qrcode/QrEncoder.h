@@ -74,5 +74,8 @@ struct TQrSymbol {
   TMapMatrix Matrix;
 };
 TQrSymbol EncodeQrSymbol(std::string_view data, const TQrOptions& options = {});
+// The chain up to the choice of version and level: whether the data fits
+// and how large a symbol it takes, without codewords and matrix.
+TQrSymbol FitQrSymbol(std::string_view data, const TQrOptions& options = {});
 
 }  // namespace quorvel

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <algorithm>
+#include <functional>
 
 #include "app/BatchOptions.h"
 #include "barcode/Ean.h"
@@ -163,6 +165,53 @@ TEST_F(BatchTest, ASeriesThatFailsInTheMiddleRemovesItsPartialPdf) {
   EXPECT_FALSE(Exists(dir.Path("o.pdf")));
 }
 
+TEST_F(BatchTest, EachFindingOfTheCheckHasItsStatusAndMessage) {
+  using enum TTypBarCode;
+  auto qr = [](TLabelDocument& d, std::string text) {
+    TLabelObject& o = d.Append(std::make_unique<TLabelObject>(TObjectKind::okQrCode));
+    o.Left = 20, o.Top = 20, o.Width = 250, o.Height = 250;
+    o.QrText = std::move(text);
+  };
+  std::string lines;
+  for (int line = 1; line <= 10000; ++line)
+    lines += (line == 5000 ? std::string("4006A8133393") : "400" + std::to_string(100000000 + line)) + "\n";
+  test::WriteFile(dir.Path("ean.csv"), lines);
+  struct {
+    const char* Name;
+    std::function<void(TLabelDocument&)> Fill;
+    QStringList Options;
+    int ExitCode;
+    std::string Message;
+    bool Printed;
+  } cases[] = {
+      {"letters in an EAN", [](auto& d) { Barcode(d, bcEan13, "40063A133393"); }, {}, 1,
+       "bar01: Das Zeichen 'A' an Stelle 6 ist in EAN 13 nicht erlaubt", false},
+      {"a bad line amid 10,000", [](auto& d) { Barcode(d, bcEan13, "400638133393").Variable = 1; },
+       {"--series", Path("ean.csv")}, 1, "bar01, Zeile 5000: Das Zeichen 'A'", false},
+      {"a QR text too long", [&](auto& d) { qr(d, std::string(3000, 'q')); }, {}, 1,
+       "Der Text ist für einen QR-Code zu lang", false},
+      {"a box too small", [](auto& d) { Barcode(d, bcCode128, "SHIP-0012345678").Width = 40; }, {}, 1,
+       "Das Feld ist zu klein", false},
+      {"thin modules warn", [](auto& d) { Barcode(d, bcCode128, "SHIP-0012345678").Width = 300; }, {"--dpi", "203"},
+       0, "mindestens 2 sind nötig (kleinstes Feld: ", true},
+      {"thin modules with --strict", [](auto& d) { Barcode(d, bcCode128, "SHIP-0012345678").Width = 300; },
+       {"--dpi", "203", "--strict"}, 1, "mindestens 2 sind nötig", false},
+      {"invalid with --allow-invalid", [](auto& d) { Barcode(d, bcEan13, "40063A133393"); }, {"--allow-invalid"}, 0,
+       "Es wird trotzdem gedruckt", true},
+  };
+  for (const auto& c : cases) {
+    std::string label = LabelFile(c.Fill);
+    TResult result = RunBatch(QStringList{QString::fromStdString(label), "--pdf", Path("o.pdf")} + c.Options);
+    EXPECT_EQ(result.ExitCode, c.ExitCode) << c.Name << ": " << result.Errors;
+    EXPECT_NE(result.Errors.find(c.Message), std::string::npos) << c.Name << ": " << result.Errors;
+    // Nothing left behind: no partial or temporary file beside the inputs.
+    QStringList expected{"ean.csv", "label.lab"};
+    if (c.Printed) expected << "o.pdf";
+    EXPECT_EQ(QDir(Path("")).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected) << c.Name;
+    QFile::remove(Path("o.pdf"));
+  }
+}
+
 // 100 series lines, each a PDF417 value, come back line by line from the
 // cells of the batch PDF; the PNG shows the label with the last line.
 TEST_F(BatchTest, APdf417SeriesOfAHundredLinesReadsBackLineByLine) {
@@ -213,6 +262,9 @@ TEST(BatchOptionsTest, ReadsEveryOption) {
   EXPECT_EQ(o.SaveFile, "b.lab");
   EXPECT_EQ(o.PngFile, "p.png");
   EXPECT_TRUE(ParseBatchArguments({"--help"}).Help);
+  TBatchOptions checks = ParseBatchArguments({"a.lab", "--pdf", "o.pdf", "--strict", "--allow-invalid"});
+  EXPECT_TRUE(checks.Strict);
+  EXPECT_TRUE(checks.AllowInvalid);
   for (std::vector<std::string> bad : std::vector<std::vector<std::string>>{
            {}, {"a.lab"}, {"a.lab", "b.lab", "--save", "x"}, {"a.lab", "--copies", "2"}, {"a.lab", "--start", "2"},
            {"a.lab", "--pdf", "o", "--series", "s", "--series-from-label"}, {"a.lab", "--pdf", "o", "--copies", "2", "--series", "s"},

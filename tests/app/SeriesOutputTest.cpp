@@ -2,7 +2,9 @@
 // with what the program printed before its speed work: the same symbols
 // must decode to exactly the same values at the same places, and the texts'
 // ink must stand where it stood, both to 0.2 mm. The reference was taken
-// from the output of the earlier build.
+// from the output of the earlier build; only the QR Codes' places were taken
+// again when they came to be drawn from their modules in whole device
+// pixels, centred in their box.
 #include <gtest/gtest.h>
 
 #include <QImage>

@@ -12,8 +12,10 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
+#include <QStatusBar>
 #include <QToolTip>
 #include <algorithm>
+#include <functional>
 #include <set>
 
 #include "EveryKindLabel.h"
@@ -151,6 +153,7 @@ TEST_F(Form2Test, ShowsEveryCaptionAndDefault) {
   EXPECT_EQ(Child<QComboBox>("ObjectList")->placeholderText(), "Objektliste");
   EXPECT_FALSE(Child<QComboBox>("ObjectList")->isEditable());
   EXPECT_EQ(Child<QComboBox>("PrinterBox")->itemText(0), "PDF");
+  EXPECT_EQ(Child<QComboBox>("PrinterBox")->itemText(1), "PDF-Datei");  // always offered
   auto* presets = Child<QComboBox>("PresetList");
   EXPECT_EQ(presets->placeholderText(), "Zweckform");
   EXPECT_EQ(presets->count(), 32 + 22 + 1);
@@ -164,7 +167,7 @@ TEST_F(Form2Test, SettingsFilesAreReadAtCreationAndTheUnknownPrinterKept) {
   WriteFile(SettingsPath("drucker.ini"), "Nicht installiert\r\n");
   WriteFile(SettingsPath("data2.ini"), "0\r\n1\r\n195\r\n288\r\n3\r\n8\r\n0\r\n2,5\r\nserie.csv\r\n6,2\r\n2,5\r\n3\r\n");
   EXPECT_EQ(Child<QComboBox>("PrinterBox")->currentText(), "Nicht installiert");
-  EXPECT_EQ(Child<QComboBox>("PrinterBox")->count(), 1);
+  EXPECT_EQ(Child<QComboBox>("PrinterBox")->count(), 2);
   EXPECT_TRUE(Child<QRadioButton>("Landscape")->isChecked());
   EXPECT_EQ(Child<QLineEdit>("SheetHeight")->text(), "288");
   EXPECT_EQ(Child<QLineEdit>("ColumnGap")->text(), "2,5");
@@ -246,6 +249,35 @@ TEST_F(Form2Test, MouseEventsOnTheSurfaceReachTheObjectsControl) {
   };
   QTest::mouseClick(HostOf(6), Qt::LeftButton, Qt::NoModifier, QPoint(12, 34));
   EXPECT_EQ(presses, (std::vector<std::pair<int, int>>{{12, 34}}));
+}
+
+TEST_F(Form2Test, AHatchedSymbolSaysWhyInItsTooltipAndTheStatusBar) {
+  OpenEveryKindLabel();
+  Form().show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form()));
+  TLabelDocument& document = Form().Document();
+  auto tooltip = [&](int slot) {
+    QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), HostOf(slot)->mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(HostOf(slot), &help);
+    return QToolTip::text().toStdString();
+  };
+  const struct {
+    int Slot;
+    std::function<void(TLabelObject&)> Break;
+    std::string Reason;  // UTF-8
+  } cases[] = {
+      {6, [](TLabelObject& o) { o.Barcode().SetBarCode("40063A133393"); },
+       ": Das Zeichen 'A' an Stelle 6 ist in EAN 13 nicht erlaubt"},
+      {8, [](TLabelObject& o) { o.DrawQrText(std::string(3000, 'q')); }, ": Der Text ist für einen QR-Code zu lang"},
+  };
+  for (const auto& c : cases) {
+    TLabelObject& object = document.Object(c.Slot);
+    ASSERT_EQ(tooltip(c.Slot), object.Name);  // fine so far: its name
+    c.Break(object);
+    EXPECT_EQ(tooltip(c.Slot).substr(0, object.Name.size() + c.Reason.size()), object.Name + c.Reason);
+    QTest::mouseClick(HostOf(c.Slot), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    EXPECT_EQ(Form().statusBar()->currentMessage().toStdString(), tooltip(c.Slot));
+  }
 }
 
 TEST_F(Form2Test, NewEmptiesTheSurfaceAndKeepsTheSettings) {

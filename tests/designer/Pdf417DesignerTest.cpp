@@ -87,7 +87,7 @@ TEST_F(Pdf417DesignerTest, PreviewAndClipboardHoldTheSymbol) {
   form_.TopBar().PreviewButton().click();
   auto* preview = form_.findChild<TPrinterPreview*>("PrinterPreview", Qt::FindDirectChildrenOnly);
   ASSERT_NE(preview, nullptr);
-  EXPECT_EQ(Read(preview->Bitmap().Image()), std::vector<std::string>{kValue});
+  EXPECT_EQ(Read(preview->Shown().Image()), std::vector<std::string>{kValue});
 
   form_.Document().CurrentObject = 1;
   form_.DesignPage().Menu().ToClipboard->trigger();

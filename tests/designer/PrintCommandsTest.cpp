@@ -8,11 +8,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QProgressDialog>
+#include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 
+#include "barcode/Ean.h"
 #include "designer/Form2.h"
 #include "designer/PrintCommands.h"
 #include "designer/PrinterPreview.h"
+#include "designer/TopBar.h"
 #include "document/SheetPresets.h"
 #include "platform/Bitmap.h"
 #include "platform/Clipboard.h"
@@ -258,7 +263,7 @@ TEST_F(PrintCommandsTest, PreviewShowsTheLabelAtFourPixelsPerMillimetre) {
   EXPECT_EQ(preview.windowTitle(), "Vorschau");
   EXPECT_TRUE(preview.windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_TRUE(preview.isVisible());
-  const TBitmap& bitmap = preview.Bitmap();
+  const TBitmap& bitmap = preview.Shown();
   ASSERT_EQ(QSize(bitmap.Width(), bitmap.Height()), QSize(220, 200));
   EXPECT_EQ(bitmap.Pixel(42, 22), clBlack);   // the box from (40, 20) to (80, 60)
   EXPECT_EQ(bitmap.Pixel(38, 18), clWhite);
@@ -275,7 +280,7 @@ TEST_F(PrintCommandsTest, PreviewOfALabelSizeThatIsNoNumberOpensNoWindow) {
   EXPECT_TRUE(Previews().empty());
 }
 
-TEST_F(PrintCommandsTest, PreviewZoomChangesOnlyTheDisplayWithinBounds) {
+TEST_F(PrintCommandsTest, PreviewZoomDrawsTheLabelAgainAtTheDisplaySizeWithinBounds) {
   SetField("LabelWidth", "55");
   SetField("LabelHeight", "50");
   Click("PreviewButton");
@@ -286,6 +291,15 @@ TEST_F(PrintCommandsTest, PreviewZoomChangesOnlyTheDisplayWithinBounds) {
   };
   press("ZoomLarger", 2);
   EXPECT_EQ(preview.DisplaySize(), QSize(420, 400));
+  // Drawn anew at that size, not a bitmap enlarged: the box's edges stay sharp.
+  QImage shown = preview.Shown().Image();
+  ASSERT_EQ(shown.size(), QSize(420, 400));
+  for (int x = 370; x < 395; ++x) {
+    QRgb pixel = shown.pixel(x, 200);
+    EXPECT_TRUE(pixel == qRgb(0, 0, 0) || pixel == qRgb(255, 255, 255)) << x;
+  }
+  EXPECT_EQ(shown.pixel(380, 200), qRgb(0, 0, 0));  // the box ends at 50 mm: 381.8 pixels
+  EXPECT_EQ(shown.pixel(383, 200), qRgb(255, 255, 255));
   press("ZoomReset");
   EXPECT_EQ(preview.DisplaySize(), QSize(220, 200));
   press("ZoomSmaller");
@@ -295,14 +309,14 @@ TEST_F(PrintCommandsTest, PreviewZoomChangesOnlyTheDisplayWithinBounds) {
   press("ZoomLarger", 200);
   EXPECT_LE(preview.DisplaySize().width(), TPrinterPreview::kMaxDisplay);
   EXPECT_EQ(preview.DisplaySize().width() - preview.DisplaySize().height(), 20);
-  EXPECT_EQ(QSize(preview.Bitmap().Width(), preview.Bitmap().Height()), QSize(220, 200));
+  EXPECT_EQ(QSize(preview.Shown().Width(), preview.Shown().Height()), preview.DisplaySize());
 
   preview.findChild<QScrollBar*>("VerticalBar")->setValue(30);
   preview.findChild<QScrollBar*>("HorizontalBar")->setValue(4);
   EXPECT_EQ(preview.PictureOffset(), QPoint(6, -20));
 }
 
-TEST_F(PrintCommandsTest, PreviewCopiesAndSavesTheBitmapUnderExactlyTheChosenName) {
+TEST_F(PrintCommandsTest, PreviewCopiesAtFourPixelsPerMillimetreAndSavesAtTheChosenResolution) {
   Click("PreviewButton");
   ASSERT_EQ(Previews().size(), 1u);
   TPrinterPreview& preview = *Previews()[0];
@@ -310,18 +324,100 @@ TEST_F(PrintCommandsTest, PreviewCopiesAndSavesTheBitmapUnderExactlyTheChosenNam
   preview.findChild<QPushButton*>("CopyToClipboard")->click();
   EXPECT_EQ(clipboard_.Copies, std::vector<QSize>{QSize(200, 160)});
 
+  auto save = [&](const char* resolution) { preview.findChild<QAction*>(resolution)->trigger(); };
   dialogs_.AnswerCancel();
-  preview.findChild<QPushButton*>("SaveAsBitmap")->click();
+  save("SaveAt4PerMm");
   EXPECT_TRUE(QDir(QString::fromStdString(dir_.Path(""))).entryList(QDir::Files).filter("etikett").isEmpty());
 
-  std::string path = dir_.Path("etikett");
-  dialogs_.AnswerFile(path);
-  preview.findChild<QPushButton*>("SaveAsBitmap")->click();
-  EXPECT_EQ(dialogs_.Questions().back().Options.Filter, "Bitmap (*.bmp)|*.bmp");
-  QImage saved(QString::fromStdString(path), "BMP");
-  EXPECT_EQ(saved.size(), QSize(200, 160));
-  EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(path + ".bmp")));
+  // A name without ".bmp" gets it; a name with it keeps it.
+  const struct {
+    const char* Resolution;
+    const char* Name;
+    const char* Written;
+    QSize Size;
+  } cases[] = {{"SaveAt4PerMm", "etikett", "etikett.bmp", {200, 160}},
+               {"SaveAt300Dpi", "etikett300.BMP", "etikett300.BMP", {591, 472}},
+               {"SaveAt600Dpi", "etikett600", "etikett600.bmp", {1181, 945}}};
+  for (const auto& c : cases) {
+    dialogs_.AnswerFile(dir_.Path(c.Name));
+    save(c.Resolution);
+    EXPECT_EQ(dialogs_.Questions().back().Options.Filter, "Bitmap (*.bmp)|*.bmp");
+    EXPECT_EQ(QImage(QString::fromStdString(dir_.Path(c.Written)), "BMP").size(), c.Size) << c.Written;
+  }
+  EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(dir_.Path("etikett"))));
   EXPECT_TRUE(NewMessages().empty());
+}
+
+TEST_F(PrintCommandsTest, FindingsAreListedAndTheJobWaitsForYes) {
+  TLabelObject& ean = form_->Document().Append(std::make_unique<TLabelObject>(TObjectKind::okBarcode));
+  ean.Width = 400, ean.Height = 200;
+  ean.Barcode().SetBarCode("40063A133393");
+  dialogs_.AnswerNo();
+  Click("PrintButton");
+  EXPECT_EQ(printer_.JobsBegun, 0);
+  const std::string& question = dialogs_.Questions().back().Text;
+  EXPECT_EQ(dialogs_.Questions().back().Kind, TScriptedDialogs::TKind::YesNoDefaultNo);
+  EXPECT_NE(question.find(ean.Name + ": Das Zeichen 'A' an Stelle 6"), std::string::npos) << question;
+  EXPECT_TRUE(question.ends_with("Trotzdem drucken?")) << question;
+  EXPECT_TRUE(NewMessages().empty());
+
+  dialogs_.AnswerYes();
+  Click("PrintButton");
+  EXPECT_EQ(printer_.JobsBegun, 1);
+}
+
+// 200 lines of one copy each on sheets of 2 x 2 labels: 50 sheets.
+TEST_F(PrintCommandsTest, AbbrechenInTheProgressEndsASeriesAfterTheSheetAndSaysWhatWasPrinted) {
+  std::string lines;
+  for (int line = 1; line <= 200; ++line) lines += "Zeile " + std::to_string(line) + "\n";
+  std::string file = dir_.Path("serie.csv");
+  WriteFile(file, lines);
+  SetField("SeriesFile", file.c_str());
+  int cancelledAt = -1;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    auto* progress = form_->findChild<QProgressDialog*>("PrintProgress");
+    if (!progress || progress->wasCanceled()) return;
+    EXPECT_EQ(progress->maximum(), 50);
+    cancelledAt = progress->value();
+    progress->findChild<QPushButton*>()->click();
+  });
+  watch.start(0);
+  Click("PrintSeriesButton");
+  watch.stop();
+  EXPECT_EQ(cancelledAt, 1);
+  EXPECT_EQ(printer_.Pages.size(), 1u);
+  EXPECT_FALSE(printer_.Printing());
+  EXPECT_EQ(NewMessages(), std::vector<std::string>{"Der Druck wurde abgebrochen. Gedruckt wurden 4 Etiketten."});
+}
+
+TEST_F(PrintCommandsTest, PreviewOpensBesideTheDesignerShowingTheWholeLabel) {
+  QRect screen = form_->screen()->availableGeometry();
+  // Room for a preview of 80 % of the screen beside it.
+  form_->setGeometry(screen.left(), screen.top(), screen.width() / 6, screen.height() / 2);
+  for (const char* width : {"55", "800"}) {
+    SetField("LabelWidth", width);
+    Click("PreviewButton");
+    TPrinterPreview& preview = *Previews().back();
+    EXPECT_GT(preview.x(), form_->geometry().right()) << width;
+    EXPECT_LE(preview.width(), screen.width() * 0.8 + 1) << width;
+    EXPECT_LE(preview.DisplaySize().width() + 60, preview.width()) << width;  // the whole label in the window
+    EXPECT_LE(preview.DisplaySize().height() + 100, preview.height()) << width;
+  }
+}
+
+TEST_F(PrintCommandsTest, WithoutAPrinterPdfDateiIsChosenAndWritesThePdf) {
+  test::TBitmapPrinter none{300, 300, 25};
+  none.Names.clear();
+  TForm2 form(TDesignerServices{dialogs_, none, clipboard_, launcher_});
+  EXPECT_EQ(form.Document().PrinterName, "PDF-Datei");
+  std::string pdf = dir_.Path("etiketten.pdf");
+  dialogs_.AnswerFile(pdf);
+  form.TopBar().PrintButton().click();
+  EXPECT_EQ(none.JobsBegun, 0);
+  // The file is asked for in place of the print dialog (the empty printable size is reported after).
+  EXPECT_EQ(dialogs_.Questions().front().Kind, TScriptedDialogs::TKind::SaveFile);
+  EXPECT_GT(QFileInfo(QString::fromStdString(pdf)).size(), 0);
 }
 
 }  // namespace

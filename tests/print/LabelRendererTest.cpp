@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QRect>
+#include <cmath>
 
 #include "barcode/Ean.h"
 #include "document/LabelDocument.h"
 #include "platform/Bitmap.h"
+#include "platform/Rounding.h"
 #include "print/LabelRenderer.h"
 #include "support/Decoder.h"
 
@@ -37,18 +39,41 @@ TEST(LabelRendererTest, ABoxCoversItsScaledRectangle) {
   EXPECT_EQ(Bounds(target, clRed), expected.adjusted(1, 1, -1, -1));
 }
 
-TEST(LabelRendererTest, OriginAndPenWidthsAreNotScaledTogether) {
-  TLabelDocument document;
-  TLabelObject& box = Add(document, TObjectKind::okBox, 0, 0, 100, 100);
-  box.PenWidth = 3;
-  box.BrushColor = clWhite;
-  TBitmap target(200, 200);
-  ausgabe_etikett(document, target.Canvas(), 2.5, 5.0, {10.0, 10.0});
-  // Origin (25, 50); a 3-pixel pen centred on the outline, never scaled.
-  EXPECT_EQ(target.Pixel(24, 100), clBlack);
-  EXPECT_EQ(target.Pixel(26, 100), clBlack);
-  EXPECT_EQ(target.Pixel(27, 100), clWhite);
-  EXPECT_EQ(target.Pixel(23, 100), clWhite);
+TEST(LabelRendererTest, PenWidthsAreTenthsOfAMillimetreAtTheTargetsScale) {
+  struct {
+    double Scale;  // pixels per millimetre
+    int Band;      // pixels of a 0.3 mm pen
+  } cases[] = {{10.0, 3}, {20.0, 6}, {4.0, 1}, {1.0, 1}};
+  for (const auto& c : cases) {
+    TLabelDocument document;
+    TLabelObject& box = Add(document, TObjectKind::okBox, 0, 0, 100, 100);
+    box.PenWidth = 3;
+    box.BrushColor = clWhite;
+    TBitmap target(400, 400);
+    ausgabe_etikett(document, target.Canvas(), 2.5, 5.0, {c.Scale, c.Scale});
+    // The band is centred on the outline's first column.
+    int first = RoundHalfEven(2.5 * c.Scale) - (c.Band - 1) / 2;
+    int y = static_cast<int>(10 * c.Scale);
+    EXPECT_EQ(target.Pixel(first - 1, y), clWhite) << c.Scale;
+    EXPECT_EQ(target.Pixel(first, y), clBlack) << c.Scale;
+    EXPECT_EQ(target.Pixel(first + c.Band - 1, y), clBlack) << c.Scale;
+    EXPECT_EQ(target.Pixel(first + c.Band, y), clWhite) << c.Scale;
+  }
+}
+
+TEST(LabelRendererTest, QrModulesCoverWholePixelsCentredInTheirBox) {
+  struct {
+    TRect Box;
+    int Columns, Rows;
+    TRect Expected;
+  } cases[] = {
+      {{0, 0, 100, 100}, 21, 21, {8, 8, 92, 92}},     // 4 pixels a module
+      {{10, 20, 52, 62}, 21, 21, {10, 20, 52, 62}},   // exactly 2
+      {{0, 0, 100, 50}, 21, 21, {8, 4, 92, 46}},      // each axis on its own
+      {{5, 5, 20, 40}, 21, 21, {5, 12, 20, 33}},      // too narrow: stretched across
+      {{0, 0, 43, 43}, 21, 21, {0, 0, 42, 42}},       // an odd pixel left over
+  };
+  for (const auto& c : cases) EXPECT_EQ(WholeModuleRect(c.Box, c.Columns, c.Rows), c.Expected);
 }
 
 TEST(LabelRendererTest, LineStartsRoundHalvesToEven) {

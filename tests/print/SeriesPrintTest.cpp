@@ -157,6 +157,41 @@ TEST_F(SeriesPrintTest, VariablesBeyondThirtyWork) {
   EXPECT_EQ(Page(0)[0], "V34");
 }
 
+TEST_F(SeriesPrintTest, ABadLineInTheMiddleOfALongSeriesRefusesItBeforeTheFirstPage) {
+  document.Object(1).Barcode().SetTypBarCode(TTypBarCode::bcEan13);
+  std::string lines;
+  for (int line = 1; line <= 10000; ++line)
+    lines += (line == 5000 ? std::string("40063A133393") : "400" + std::to_string(100000000 + line)) + "\n";
+  TPrintCheck seen;
+  printing.SetFindingsGate([&](const TPrintCheck& check) {
+    seen = check;
+    return false;
+  });
+  EXPECT_THROW(Print(lines, {.LastLine = "10000"}), EAbort);
+  EXPECT_EQ(printer.JobsBegun, 0);
+  EXPECT_EQ(seen.Labels, 10000);
+  ASSERT_EQ(seen.Findings.size(), 1u);
+  EXPECT_EQ(seen.Findings[0].SeriesLine, 5000);
+}
+
+TEST_F(SeriesPrintTest, EndingAfterTheFirstSheetPrintsThatSheetAndCountsIt) {
+  std::vector<TPrintProgress> told;
+  printing.SetSheetDone([&](const TPrintProgress& progress) {
+    told.push_back(progress);
+    return false;
+  });
+  TPrintOutcome outcome = printing.PrintCopies("300", {});  // 50 sheets of 6
+  EXPECT_TRUE(outcome.Cancelled);
+  EXPECT_EQ(outcome.Labels, 6);
+  EXPECT_EQ(printer.Pages.size(), 1u);
+  EXPECT_FALSE(printer.Printing());
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0].SheetsDone, 1);
+  EXPECT_EQ(told[0].SheetsTotal, 50);
+  EXPECT_EQ(told[0].LabelsDone, 6);
+  EXPECT_EQ(told[0].LabelsTotal, 300);
+}
+
 TEST(SeriesCopiesTest, FollowsTheQuantityColumnOnlyWhenItHoldsANumber) {
   struct {
     std::vector<std::string> Values;
