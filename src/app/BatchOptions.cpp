@@ -143,6 +143,7 @@ Ausgabe:
   --png DATEI.png          nur das Etikett als Bild, wie die Vorschau, mit --dpi (Vorgabe 300)
   --dpi N                  Auflösung für PDF (Vorgabe 600) oder PNG (Vorgabe 300), 10 bis 2400
   --save DATEI.lab         das Etikett speichern, nach einer Serie mit den Werten der letzten Zeile
+                           (QR-Codes behalten ihren gespeicherten Text)
 
 Was gedruckt wird (Vorgabe: einmal in der Ecke, wie "Drucken"):
   --copies N               N Exemplare des Etiketts ab --start (höchstens )" +

@@ -39,11 +39,21 @@ class TLabelPainter {
   }
 
  private:
-  // Every kind but the box rounds each scaled term before adding it.
+  // Every kind but the box rounds each scaled term before adding it. Adding
+  // whole numbers in double keeps that rounding; the sum is then held within
+  // a range far beyond any page, so that objects at the ends of the number
+  // range leave headroom for the canvas's own arithmetic.
   TTargetRect RoundedTerms(const TLabelObject& o) const {
-    int x1 = x0_ + RoundHalfEven(o.Left * scale_.X / 10);
-    int y1 = y0_ + RoundHalfEven(o.Top * scale_.Y / 10);
-    return {x1, y1, x1 + RoundHalfEven(o.Width * scale_.X / 10), y1 + RoundHalfEven(o.Height * scale_.Y / 10)};
+    double x1 = x0_ + std::nearbyint(o.Left * scale_.X / 10);
+    double y1 = y0_ + std::nearbyint(o.Top * scale_.Y / 10);
+    double x2 = x1 + std::nearbyint(o.Width * scale_.X / 10);
+    double y2 = y1 + std::nearbyint(o.Height * scale_.Y / 10);
+    return {FarClamped(x1), FarClamped(y1), FarClamped(x2), FarClamped(y2)};
+  }
+
+  static int FarClamped(double pixel) {
+    constexpr double kFar = 1 << 29;
+    return static_cast<int>(std::clamp(pixel, -kFar, kFar));
   }
 
   // "Strichstärke" is in tenths of a millimetre, scaled across the stroke.

@@ -91,6 +91,22 @@ TEST(LabelRendererTest, LineStartsRoundHalvesToEven) {
   }
 }
 
+// Hand-edited files may place objects at any int: far-off ones draw nothing
+// and their device coordinates saturate instead of overflowing.
+TEST(LabelRendererTest, ObjectsAtTheEndsOfTheNumberRangeDrawNothing) {
+  for (TObjectKind kind : {TObjectKind::okHLine, TObjectKind::okVLine, TObjectKind::okText,
+                           TObjectKind::okVerticalText, TObjectKind::okPicture}) {
+    for (int far : {2'000'000'000, -2'000'000'000}) {
+      TLabelDocument document;
+      TLabelObject& o = Add(document, kind, far, far, 2'000'000'000, 2'000'000'000);
+      o.Text = "x";
+      TBitmap target(50, 50);
+      ausgabe_etikett(document, target.Canvas(), 0, 0, {40.0, 40.0});
+      EXPECT_TRUE(Bounds(target, clBlack).isEmpty()) << static_cast<int>(kind) << " at " << far;
+    }
+  }
+}
+
 TEST(LabelRendererTest, EqualBoxesKeepSlotOrderAndSmallBoxesStayOnTop) {
   TLabelDocument document;
   Add(document, TObjectKind::okBox, 10, 10, 20, 20).BrushColor = clBlue;    // small, slot 1
