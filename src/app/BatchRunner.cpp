@@ -32,6 +32,7 @@ class TBatchRunner::TStderrDialogs : public IDialogs {
  public:
   void ShowMessage(const std::string& text) override { throw EUserError(text); }
   bool AskYesNo(const std::string& text) override { throw EUserError(text); }
+  TYesNoCancel AskYesNoCancel(const std::string& text) override { throw EUserError(text); }
   std::optional<std::string> OpenFileName(const TFileDialogOptions&) override { return std::nullopt; }
   std::optional<std::string> SaveFileName(const TFileDialogOptions&) override { return std::nullopt; }
   std::optional<TColor> ChooseColor(TColor) override { return std::nullopt; }
