@@ -19,7 +19,7 @@
 #include "platform/ReadableFile.h"
 #include "platform/Rounding.h"
 #include "platform/SafeFile.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 #include "print/LabelPrinting.h"
 #include "print/PrintCheck.h"
 #include "print/SeriesPrint.h"
@@ -32,6 +32,7 @@ class TBatchRunner::TStderrDialogs : public IDialogs {
  public:
   void ShowMessage(const std::string& text) override { throw EUserError(text); }
   bool AskYesNo(const std::string& text) override { throw EUserError(text); }
+  TYesNoCancel AskYesNoCancel(const std::string& text) override { throw EUserError(text); }
   std::optional<std::string> OpenFileName(const TFileDialogOptions&) override { return std::nullopt; }
   std::optional<std::string> SaveFileName(const TFileDialogOptions&) override { return std::nullopt; }
   std::optional<TColor> ChooseColor(TColor) override { return std::nullopt; }
@@ -241,7 +242,7 @@ void TBatchRunner::RunJobs(TLabelDocument& document, const TBatchOptions& option
     return TPdfPrinter(path, size.Width, size.Height, Resolution(options.Dpi, 600));
   };
   // The plan: what each sheet of the whole run holds, read as printing reads it.
-  TPdfPrinter planner = pdfPrinter(folder.filePath("plan.pdf").toStdString());
+  TPdfPrinter planner = pdfPrinter(FromQPath(folder.filePath("plan.pdf")));
   TLabelPrinting planning(document, planner, dialogs);
   TStartCell start{std::to_string(options.StartRow), std::to_string(options.StartColumn)};
   std::vector<TSheetContents> sheets = options.PrintsSeries() ? PlanSeries(planning, SeriesOptions(options))
@@ -260,7 +261,7 @@ void TBatchRunner::RunJobs(TLabelDocument& document, const TBatchOptions& option
   std::vector<TPrintedJob> jobs =
       SplitIntoJobs(sheets, first, last, options.JobSheets.value_or(kMaxSheets), options.PrinterName);
   for (TPrintedJob& job : jobs) {
-    std::string path = folder.filePath(QString("job-%1.pdf").arg(job.FirstSheet)).toStdString();
+    std::string path = FromQPath(folder.filePath(QString("job-%1.pdf").arg(job.FirstSheet)));
     {
       TPdfPrinter pdf = pdfPrinter(path);
       TLabelPrinting printing(document, pdf, dialogs);

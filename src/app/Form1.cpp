@@ -228,6 +228,7 @@ void TForm1::Ende1Click() { close(); }
 // A language file that cannot be written is not reported; the language is
 // then simply not kept for the next run.
 void TForm1::closeEvent(QCloseEvent* event) {
+  if (actions_.MayEnd && !actions_.MayEnd()) return event->ignore();
   WriteLanguageFile(SettingsPath(LanguageFileName), ChosenLanguages());
   event->accept();
   if (actions_.EndProgram) actions_.EndProgram();

@@ -23,7 +23,8 @@ namespace quorvel {
 // The start window: the program's main window, with the login, the
 // language read from the language file (which the user may change until the
 // login), and the main menu. Its language is also that of Qt's own texts.
-// Closing it writes the language file and ends the program.
+// Closing it writes the language file and ends the program, unless the
+// program may not end yet (the designer's user cancelled).
 class TForm1 : public QMainWindow {
  public:
   // What the menu reaches beyond this window; the program supplies them.
@@ -31,6 +32,7 @@ class TForm1 : public QMainWindow {
     std::function<void()> ShowDesigner;
     std::function<void()> ShowAbout;
     std::function<void()> EndProgram;  // after the window has closed
+    std::function<bool()> MayEnd;      // before it closes; false keeps it open
   };
 
   // Reads the language file of the settings folder and applies its

@@ -7,7 +7,7 @@ namespace quorvel {
 TProgram::TProgram(IProcessLauncher& launcher, TWindowFactory createDesigner, TWindowFactory createPreview) {
   start_ = std::make_unique<TForm1>(texts_, launcher,
                                     TForm1::TActions{[this] { ShowDesigner(); }, [this] { ShowAbout(); },
-                                                     [this] { End(); }});
+                                                     [this] { End(); }, [this] { return MayEnd(); }});
   about_ = std::make_unique<TForm30>(texts_);
   if (createDesigner) designer_ = createDesigner();
   if (createPreview) preview_ = createPreview();
@@ -40,11 +40,10 @@ void TProgram::ShowAbout() {
 }
 
 // An open designer is closed first, so that it can ask about unsaved
-// changes and keep its settings before the program ends. The program ends
-// whatever the designer answers (quit() would let it veto).
-void TProgram::End() {
-  if (designer_ && designer_->isVisible()) designer_->close();
-  QCoreApplication::exit(0);
-}
+// changes and keep its settings; while it stays open (its user cancelled, or
+// a wanted save failed) the program goes on.
+bool TProgram::MayEnd() { return !designer_ || !designer_->isVisible() || designer_->close(); }
+
+void TProgram::End() { QCoreApplication::exit(0); }
 
 }  // namespace quorvel

@@ -23,7 +23,8 @@ class TProgram {
   TProgram(IProcessLauncher& launcher, TWindowFactory createDesigner, TWindowFactory createPreview);
   ~TProgram();
 
-  // Shows the start window; the program ends when it is closed.
+  // Shows the start window; the program ends when it is closed, which an
+  // open designer may refuse.
   void Show();
   // Shows the start window and runs until it is closed.
   int Run();
@@ -39,6 +40,7 @@ class TProgram {
 
  private:
   void ShowAbout();
+  bool MayEnd();
   void End();
 
   TLanguageTable texts_;

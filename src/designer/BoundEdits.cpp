@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "document/DocumentChanges.h"
 #include "platform/QtText.h"
 
 namespace quorvel {
@@ -11,12 +12,27 @@ namespace quorvel {
 QLineEdit* TBoundEdits::Add(std::string& text, const char* name) {
   QLineEdit* edit = PlainEdit(ToQString(text), name);
   edits_.emplace_back(edit, &text);
-  QObject::connect(edit, &QLineEdit::textChanged, edit, [&text](const QString& typed) { text = FromQString(typed); });
+  QObject::connect(edit, &QLineEdit::textChanged, edit, [this, &text](const QString& typed) {
+    if (!showing_) text = FromQString(typed);
+  });
   return edit;
 }
 
-void TBoundEdits::Show() const {
-  for (const auto& [edit, text] : edits_) edit->setText(ToQString(*text));
+QLineEdit* TBoundEdits::Add(std::string& text, const char* name, TDocumentChanges& changes,
+                            const std::string& step) {
+  QLineEdit* edit = PlainEdit(ToQString(text), name);
+  edits_.emplace_back(edit, &text);
+  QObject::connect(edit, &QLineEdit::textChanged, edit, [this, &text, &changes, step](const QString& typed) {
+    if (!showing_) changes.Change(step, [&] { text = FromQString(typed); }, TDocumentChanges::TJoin::SameStep);
+  });
+  return edit;
+}
+
+void TBoundEdits::Show() {
+  showing_ = true;
+  for (const auto& [edit, text] : edits_)
+    if (QString shown = ToQString(*text); edit->text() != shown) edit->setText(shown);
+  showing_ = false;
 }
 
 QPushButton* PictureButton(const QIcon& picture, const QString& hint) {

@@ -14,16 +14,24 @@ class QWidget;
 
 namespace quorvel {
 
+class TDocumentChanges;
+
 // Edit fields that edit texts of the document: typing changes the text at
 // once, and Show puts the document's texts back into the fields.
 class TBoundEdits {
  public:
-  // A new field named `name` for the text.
+  // A new field named `name` for a text the label file does not hold.
   QLineEdit* Add(std::string& text, const char* name);
-  void Show() const;
+  // A new field for a text of the label: typing into it is a change of the
+  // label, the step (Windows-1252) that the keys typed in a row make.
+  QLineEdit* Add(std::string& text, const char* name, TDocumentChanges& changes, const std::string& step);
+  // Shows the document's texts; a field that shows its text already is left
+  // alone, so that its cursor stays where the user is typing.
+  void Show();
 
  private:
   std::vector<std::pair<QLineEdit*, std::string*>> edits_;
+  bool showing_ = false;
 };
 
 // A button that shows a picture instead of a caption, with the hint as its tooltip.

@@ -49,7 +49,30 @@ void Sheet(QPainter& p, QRectF r) {
   for (double y = r.top() + 4; y < r.bottom() - 2; y += 3) p.drawLine(QPointF(r.left() + 3, y), QPointF(r.right() - 3, y));
 }
 
+// A blue arrow bending back to the left, as undo is shown everywhere.
+void ArrowBack(QPainter& p) {
+  QColor blue(40, 90, 170);
+  p.setPen(QPen(blue, 2.4, Qt::SolidLine, Qt::RoundCap));
+  p.setBrush(Qt::NoBrush);
+  QPainterPath bend(QPointF(18, 20));
+  bend.cubicTo(QPointF(23, 12), QPointF(16, 5), QPointF(8, 9));
+  p.drawPath(bend);
+  p.setPen(Qt::NoPen);
+  p.setBrush(blue);
+  p.drawPolygon(QPolygonF({{2, 11}, {10, 4}, {11, 14}}));
+}
+
 }  // namespace
+
+QIcon UndoPicture() { return Pictogram(ArrowBack); }
+
+QIcon RedoPicture() {
+  return Pictogram([](QPainter& p) {
+    p.translate(kSize, 0);
+    p.scale(-1, 1);
+    ArrowBack(p);
+  });
+}
 
 QIcon OpenPicture() {
   return Pictogram([](QPainter& p) {

@@ -11,6 +11,8 @@ QIcon PrintPicture();
 QIcon CutPicture();
 QIcon CopyPicture();
 QIcon PastePicture();
+QIcon UndoPicture();
+QIcon RedoPicture();
 QIcon FolderPicture();
 QIcon BarcodePicture();
 QIcon BoxPicture();

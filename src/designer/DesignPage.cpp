@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
 
@@ -48,7 +49,11 @@ TDesignPage::TDesignPage(IDialogs& dialogs, TSelectionEditor& selection) {
 
 TDesignPage::~TDesignPage() = default;
 
-void TDesignPage::SizeSurface(int width, int height) { surface_->resize(width, height); }
+// The shadow beside the surface follows each of its moves and sizes.
+void TDesignPage::SizeSurface(int width, int height) {
+  surface_->resize(width, height);
+  update();
+}
 
 void TDesignPage::ScrollHome() {
   horizontal_->setValue(0);
@@ -64,12 +69,20 @@ void TDesignPage::resizeEvent(QResizeEvent*) {
 void TDesignPage::HorizontalScrolled() {
   horizontal_->setMaximum(surface_->width());
   surface_->move(-horizontal_->value(), surface_->y());
+  update();
 }
 
 void TDesignPage::VerticalScrolled() {
   vertical_->setMaximum(surface_->height());
   int position = vertical_->value();
   surface_->move(surface_->x(), position == 0 ? kSurfaceTop : -position);
+  update();
+}
+
+void TDesignPage::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(QRect(0, kSurfaceTop, width(), height() - kSurfaceTop), QColor(kBackground));
+  painter.fillRect(surface_->geometry().translated(kShadowOffset, kShadowOffset), QColor(kShadow));
 }
 
 }  // namespace quorvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 #include <memory>
 
@@ -29,7 +30,8 @@ struct TSurfaceMenu {
 
 // The page "Entwurf": the quick text field "Text:" above the design surface
 // (Panel1) with its context menu and the selection handles, and the two
-// scroll bars that slide the surface within the page.
+// scroll bars that slide the surface within the page. The label stands out
+// as a white sheet with a shadow on a grey ground.
 class TDesignPage : public QWidget {
  public:
   TDesignPage(IDialogs& dialogs, TSelectionEditor& selection);
@@ -47,8 +49,14 @@ class TDesignPage : public QWidget {
   // Both scroll bars to position 0: the surface at the page's top-left.
   void ScrollHome();
 
+  // The grey around the label and the label's shadow (screen only).
+  static constexpr QRgb kBackground = 0xFFC8C8C8;
+  static constexpr QRgb kShadow = 0xFF8C8C8C;
+  static constexpr int kShadowOffset = 4;
+
  protected:
   void resizeEvent(QResizeEvent*) override;
+  void paintEvent(QPaintEvent*) override;
 
  private:
   // The bars' ranges follow the surface on every change; the position may

@@ -1,6 +1,8 @@
 #include "designer/DesignPanel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "barcode/Ean.h"
 #include "designer/ControlHost.h"
@@ -15,6 +17,7 @@ TDesignPanel::TDesignPanel(IDialogs& dialogs, QWidget* parent) : QWidget(parent)
   white.setColor(QPalette::Window, Qt::white);
   setPalette(white);
   setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 TDesignPanel::~TDesignPanel() {
@@ -26,13 +29,14 @@ void TDesignPanel::AddElement(TControl& element) {
   hosts_[&element] = host;
   host->raise();
   element.OnMouseDown = [this](TControl& sender, TMouseButton button, TShiftState, int x, int y) {
-    if (mouse_.ElementDown) mouse_.ElementDown(sender, button, x, y);
+    setFocus(Qt::MouseFocusReason);
+    if (input_.ElementDown) input_.ElementDown(sender, button, x, y);
   };
   element.OnMouseMove = [this](TControl& sender, TShiftState, int x, int y) {
-    if (mouse_.ElementMove) mouse_.ElementMove(sender, x, y);
+    if (input_.ElementMove) input_.ElementMove(sender, x, y);
   };
   element.OnMouseUp = [this](TControl& sender, TMouseButton, TShiftState, int, int) {
-    if (mouse_.ElementUp) mouse_.ElementUp(sender);
+    if (input_.ElementUp) input_.ElementUp(sender);
   };
   // A barcode that cannot paint says why, once the paint event is over.
   if (auto* barcode = dynamic_cast<TEan*>(&element))
@@ -61,13 +65,27 @@ void TDesignPanel::SendToBack(TControl& element) {
 }
 
 void TDesignPanel::mousePressEvent(QMouseEvent* event) {
+  setFocus(Qt::MouseFocusReason);
   QPoint p = event->position().toPoint();
-  if (mouse_.SurfaceDown) guard_.Run([&] { mouse_.SurfaceDown(p.x(), p.y()); });
+  if (input_.SurfaceDown) guard_.Run([&] { input_.SurfaceDown(p.x(), p.y()); });
 }
 
 void TDesignPanel::mouseMoveEvent(QMouseEvent* event) {
   QPoint p = event->position().toPoint();
-  if (mouse_.SurfaceMove) guard_.Run([&] { mouse_.SurfaceMove(p.x(), p.y()); });
+  if (input_.SurfaceMove) guard_.Run([&] { input_.SurfaceMove(p.x(), p.y()); });
+}
+
+void TDesignPanel::keyPressEvent(QKeyEvent* event) {
+  bool handled = false;
+  bool shift = event->modifiers() & Qt::ShiftModifier;
+  if (input_.Key) guard_.Run([&] { handled = input_.Key(event->key(), shift); });
+  if (!handled) QWidget::keyPressEvent(event);
+}
+
+void TDesignPanel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setPen(QColor(kEdge));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 TControlHost* TDesignPanel::HostOf(const TControl& element) const {

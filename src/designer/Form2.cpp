@@ -42,39 +42,36 @@ TForm2::TForm2(const TDesignerServices& services, QWidget* parent)
     : QMainWindow(parent),
       services_(services),
       guard_(services.Dialogs),
+      changes_(document_, *this),
       commands_(document_, services.Dialogs, *this),
-      selection_(document_, *this),
-      objects_(document_, services.Dialogs, services.Clipboard, *this) {
+      selection_(document_, changes_, *this),
+      objects_(document_, changes_, services.Dialogs, services.Clipboard, *this) {
   setWindowTitle("Quorvel Etikettenentwurf");
-  topBar_ = std::make_unique<TTopBar>(*this, document_, guard_, [this] { selection_.setpoints(); });
+  // A face chosen in the toolbar's list leaves the keys to the surface again.
+  topBar_ = std::make_unique<TTopBar>(*this, document_, changes_, guard_,
+                                      [this] { designPage_->Surface().setFocus(Qt::OtherFocusReason); });
   auto* central = new QWidget;
   auto* columns = new QHBoxLayout(central);
   columns->addWidget(palette_ = new TPalette);
   columns->addWidget(BuildPages(), 1);
-  columns->addWidget(objectPanel_ = new TObjectPanel(document_, services.Dialogs, [this] {
-                       selection_.delpoints();
-                       selection_.setpoints();
-                     }));
+  columns->addWidget(objectPanel_ = new TObjectPanel(document_, changes_, services.Dialogs));
   setCentralWidget(central);
   statusBar()->setObjectName("StatusBar");
 
   document_.SetSurface(&designPage_->Surface());
   printer_ = std::make_unique<TPrinterChoice>(services.Printer, services.Dialogs, document_.Layout);
-  guard_.Run([this] {
-    // Without a printer of the system's, "PDF-Datei" is the choice.
-    printerPage_->SetPrinterNames(printer_->PrinterNames(), printer_->PdfChosen() ? TPrinterChoice::kPdfFile : "");
-  });
+  guard_.Run([this] { OfferPrinters(); });
   IDocumentView& view = *this;
   printCommands_ = std::make_unique<TPrintCommands>(
-      document_, view, *seriesPage_,
+      document_, changes_, view, *seriesPage_,
       TPrintCommands::TServices{*printer_, services.Dialogs, services.Clipboard, services.Launcher}, *this);
   ConnectCommands();
   ConnectPrintCommands();
   ConnectEditing();
   commands_.Start();
-  ShowSettings();
   SizeSurface();
   zoom_aus();
+  LabelChanged();
   resize(1100, 760);
 }
 
@@ -84,9 +81,9 @@ QWidget* TForm2::BuildPages() {
   pages_ = new QTabWidget;
   pages_->setObjectName("PageControl");
   pages_->addTab(designPage_ = new TDesignPage(services_.Dialogs, selection_), "Entwurf");
-  pages_->addTab(settingsPage_ = new TSettingsPage(document_), "Einstellungen");
-  pages_->addTab(printerPage_ = new TPrinterPage(document_), "Drucker");
-  pages_->addTab(seriesPage_ = new TSeriesPage(document_), "Seriendruck");
+  pages_->addTab(settingsPage_ = new TSettingsPage(document_, changes_), "Einstellungen");
+  pages_->addTab(printerPage_ = new TPrinterPage(document_, changes_), "Drucker");
+  pages_->addTab(seriesPage_ = new TSeriesPage(document_, changes_), "Seriendruck");
   connect(pages_, &QTabWidget::currentChanged, this, [this](int index) { guard_.Run([&] { PageChanged(index); }); });
   return pages_;
 }
@@ -110,8 +107,14 @@ void TForm2::ConnectCommands() {
   On(toolbar.Delete, &QAction::triggered, [this] { objects_.Delete(); });
   On(toolbar.Copy, &QAction::triggered, [this] { objects_.Copy(); });
   On(toolbar.Paste, &QAction::triggered, [this] { objects_.Paste(); });
+  const TEditMenu& edit = topBar_->EditMenu();
+  On(edit.Undo, &QAction::triggered, [this] { WalkHistory(&TDocumentChanges::Undo); });
+  On(edit.Redo, &QAction::triggered, [this] { WalkHistory(&TDocumentChanges::Redo); });
+  On(edit.Cut, &QAction::triggered, [this] { objects_.Cut(); });
+  On(edit.Copy, &QAction::triggered, [this] { objects_.Copy(); });
+  On(edit.Paste, &QAction::triggered, [this] { objects_.Paste(); });
   On(&topBar_->ZoomInButton(), &QPushButton::clicked, [this] {
-    delpoints();
+    selection_.delpoints();
     zoom(2);
   });
   On(&topBar_->ZoomOutButton(), &QPushButton::clicked, [this] { zoom(0.5); });
@@ -134,6 +137,16 @@ void TForm2::ConnectCommands() {
   On(surfaceMenu.Delete, &QAction::triggered, [this] { objects_.Delete(); });
   On(&objectPanel_->DeleteButton(), &QPushButton::clicked, [this] { objects_.Delete(); });
   On(&printerPage_->SavePrinterButton(), &QPushButton::clicked, [this] { commands_.SavePrinter(); });
+}
+
+// The label's printer is the system's default one, else the first one
+// installed, and "PDF-Datei" without any, until "drucker.ini", read
+// afterwards, or a label names another.
+void TForm2::OfferPrinters() {
+  std::vector<std::string> names = printer_->PrinterNames();
+  int chosen = printer_->PrinterIndex();
+  if (!names.empty()) document_.PrinterName = names[chosen >= 0 && chosen < static_cast<int>(names.size()) ? chosen : 0];
+  printerPage_->SetPrinterNames(names);
 }
 
 void TForm2::ConnectPrintCommands() {
@@ -172,11 +185,18 @@ void TForm2::PageChanged(int index) {
 
 void TForm2::ReturnToFullSize() { zoom_aus(); }
 
+// The label's size follows an undone or redone step at once, except while
+// the user is typing it on the settings page.
+void TForm2::WalkHistory(void (TDocumentChanges::*step)()) {
+  (changes_.*step)();
+  if (pages_->currentWidget() != settingsPage_) SizeSurface();
+}
+
 void TForm2::DocumentReplaced() {
-  selection_.delpoints();
-  ShowSettings();
+  changes_.Forget();
+  document_.SelectFirstListed();
   SizeSurface();
-  objectPanel_->Properties().obox_refresh();
+  LabelChanged();
 }
 
 void TForm2::SettingsChanged() { ShowSettings(); }

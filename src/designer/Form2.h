@@ -7,6 +7,7 @@
 #include "designer/HandlerGuard.h"
 #include "designer/ObjectCommands.h"
 #include "designer/SelectionEditor.h"
+#include "document/DocumentChanges.h"
 #include "document/DocumentCommands.h"
 #include "document/LabelDocument.h"
 
@@ -37,11 +38,12 @@ struct TDesignerServices {
 };
 
 // The label designer ("Quorvel Etikettenentwurf"). It owns the one label
-// document for the whole run and composes what shows and edits it: the top
-// bar, the palette, the pages "Entwurf", "Einstellungen", "Drucker" and
-// "Seriendruck", the object panel and the status bar. It connects their
-// buttons to the document, object and print commands, each handler run by
-// the one handler guard.
+// document for the whole run, with the one path of its changes and their
+// history, and composes what shows and edits it: the top bar, the palette,
+// the pages "Entwurf", "Einstellungen", "Drucker" and "Seriendruck", the
+// object panel and the status bar. It connects their buttons to the document, object and
+// print commands, each handler run by the one handler guard. After every
+// change every part shows the document again.
 class TForm2 : public QMainWindow,
                private IDocumentView,
                private ISelectionView,
@@ -79,17 +81,13 @@ class TForm2 : public QMainWindow,
   void ReturnToFullSize() override;
   void DocumentReplaced() override;
   void SettingsChanged() override;
+  void LabelChanged() override;
   // ISelectionView
   void ShowHandles(const TBounds& bounds, TObjectKind kind) override;
   void HideHandles() override;
-  void ObjectPressed(TLabelObject& object) override;
-  void EditFinished() override;
   // IObjectCommandsView
   TToolbarFont ToolbarFont() const override;
   void ResetPointer() override;
-  void setpoints() override;
-  void delpoints() override;
-  void ListChanged(const std::string& currentName) override;
   void EnablePaste() override;
   void RepaintSurface() override;
 
@@ -97,12 +95,16 @@ class TForm2 : public QMainWindow,
   // The buttons, menus and lists of the parts, each to its command.
   void ConnectCommands();
   void ConnectPrintCommands();
-  // The pointer on the surface, the status bar and the quick text field.
+  // The pointer and the keys on the surface, the status bar and the quick text field.
   void ConnectEditing();
+  // A key pressed on the surface; false when it is not one of the surface's.
+  bool SurfaceKey(int key, bool shift);
   // A handler for the signal, run by the guard.
   template <typename Sender, typename Signal>
   void On(Sender* sender, Signal signal, std::function<void()> handler);
 
+  // The installed printers offered on the printer page.
+  void OfferPrinters();
   // The document's settings shown on the three settings pages.
   void ShowSettings();
   // Sizes the design surface from the label size at the current zoom.
@@ -110,11 +112,17 @@ class TForm2 : public QMainWindow,
   // Every live object shown at the current zoom.
   void ShowObjectsAtZoom();
   void PageChanged(int index);
+  // Undoes or redoes a step of the history.
+  void WalkHistory(void (TDocumentChanges::*step)());
   void QuickTextEdited(const QString& text);
+  // The quick text field shows the current object's text, value or hint.
+  void ShowQuickText();
+  void ShowSymbolTrouble();
 
   TLabelDocument document_;
   TDesignerServices services_;
   THandlerGuard guard_;
+  TDocumentChanges changes_;
   TDocumentCommands commands_;
   TSelectionEditor selection_;
   TObjectCommands objects_;
@@ -127,6 +135,7 @@ class TForm2 : public QMainWindow,
   TSeriesPage* seriesPage_ = nullptr;
   TObjectPanel* objectPanel_ = nullptr;
   int previousPage_ = 0;
+  bool editingQuickText_ = false;
   // The system's printers and "PDF-Datei".
   std::unique_ptr<TPrinterChoice> printer_;
   std::unique_ptr<TPrintCommands> printCommands_;

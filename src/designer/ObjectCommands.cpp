@@ -6,13 +6,13 @@
 #include "barcode/Ean.h"
 #include "document/DesignSurface.h"
 #include "document/DisplayScale.h"
+#include "document/DocumentChanges.h"
 #include "document/KindDescription.h"
 #include "document/LabelDocument.h"
 #include "platform/Clipboard.h"
 #include "platform/Control.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberParsing.h"
-#include "platform/TextCodec.h"
 
 namespace quorvel {
 namespace {
@@ -26,15 +26,9 @@ bool ShowsLive(TObjectKind kind) {
 
 }  // namespace
 
-TObjectCommands::TObjectCommands(TLabelDocument& document, IDialogs& dialogs, IClipboard& clipboard,
-                                 IObjectCommandsView& view)
-    : document_(document), dialogs_(dialogs), clipboard_(clipboard), view_(view) {}
-
-TLabelObject* TObjectCommands::Current() const {
-  int slot = document_.CurrentObject;
-  if (slot < 1 || slot > document_.ObjectCount()) return nullptr;
-  return &document_.Object(slot);
-}
+TObjectCommands::TObjectCommands(TLabelDocument& document, TDocumentChanges& changes, IDialogs& dialogs,
+                                 IClipboard& clipboard, IObjectCommandsView& view)
+    : document_(document), changes_(changes), dialogs_(dialogs), clipboard_(clipboard), view_(view) {}
 
 // The toolbar shows sizes at the zoom, so a new text looks on the surface
 // as the toolbar says.
@@ -58,60 +52,73 @@ void TObjectCommands::PlaceAtZoom(TLabelObject& object) const {
   object.Height = StoredValue(object.Height, HeightZoom(object.Kind(), zoom));
 }
 
-TLabelObject* TObjectCommands::Create(TObjectKind kind) {
-  view_.ResetPointer();
-  if (document_.Full()) {
-    dialogs_.ShowMessage(std::string("Das Etikett hat bereits 60 Objekte; es kann kein weiteres aufnehmen."));
-    return nullptr;
-  }
+TLabelObject& TObjectCommands::Add(TObjectKind kind) {
   auto object = std::make_unique<TLabelObject>(kind);
   PlaceAtZoom(*object);
   if (IsTextKind(kind)) TakeToolbarFont(*object);
   TLabelObject& added = document_.Append(std::move(object));
   document_.CurrentObject = document_.ObjectCount();
-  view_.ListChanged(added.Name);
-  view_.setpoints();
-  document_.Modified = true;
-  return &added;
+  document_.SelectionActive = true;
+  return added;
+}
+
+std::string TObjectCommands::NextName(TObjectKind kind) const {
+  return ObjectName(kind, document_.KindCounters[KindIndex(kind)] + 1);
+}
+
+bool TObjectCommands::HasRoom() {
+  view_.ResetPointer();
+  if (!document_.Full()) return true;
+  dialogs_.ShowMessage(std::string("Das Etikett hat bereits 60 Objekte; es kann kein weiteres aufnehmen."));
+  return false;
+}
+
+TLabelObject* TObjectCommands::Create(TObjectKind kind) {
+  if (!HasRoom()) return nullptr;
+  TLabelObject* added = nullptr;
+  changes_.Change("Erstellen " + NextName(kind), [&] { added = &Add(kind); });
+  return added;
+}
+
+void TObjectCommands::Remove(TLabelObject& object) {
+  object.Element().SetVisible(false);
+  object.Deleted = true;
 }
 
 void TObjectCommands::Delete() {
-  TLabelObject* object = Current();
+  TLabelObject* object = document_.Current();
   if (!object) return;
-  object->Element().SetVisible(false);
-  object->Deleted = true;
-  view_.delpoints();
-  view_.ListChanged({});
+  changes_.Change(std::string("Löschen ") + object->Name, [&] {
+    Remove(*object);
+    document_.SelectFirstListed();
+  });
 }
 
 void TObjectCommands::DeleteLast() {
   if (document_.ObjectCount() == 0) return;
-  TLabelObject& last = document_.Object(document_.ObjectCount());
-  last.Element().SetVisible(false);
-  last.Deleted = true;
-  document_.DropLast();
-  view_.delpoints();
-  view_.ListChanged({});
+  changes_.Change(std::string("letztes löschen"), [&] {
+    Remove(document_.Object(document_.ObjectCount()));
+    document_.DropLast();
+    document_.SelectFirstListed();
+  });
 }
 
 void TObjectCommands::DeleteAll() {
-  view_.delpoints();
-  for (int slot = 1; slot <= document_.ObjectCount(); ++slot) {
-    document_.Object(slot).Element().SetVisible(false);
-    document_.Object(slot).Deleted = true;
-  }
-  while (document_.ObjectCount() > 0) document_.DropLast();
-  view_.ListChanged({});
+  changes_.Change(std::string("alle löschen"), [&] {
+    for (int slot = 1; slot <= document_.ObjectCount(); ++slot) Remove(document_.Object(slot));
+    while (document_.ObjectCount() > 0) document_.DropLast();
+    document_.SelectFirstListed();
+  });
 }
 
 void TObjectCommands::BringToFront() {
-  TLabelObject* object = Current();
+  TLabelObject* object = document_.Current();
   if (!object || object->Kind() == TObjectKind::okBarcode || !document_.Surface()) return;
   document_.Surface()->BringToFront(object->Element());
 }
 
 void TObjectCommands::SendToBack() {
-  TLabelObject* object = Current();
+  TLabelObject* object = document_.Current();
   if (!object || object->Kind() == TObjectKind::okBarcode || !document_.Surface()) return;
   document_.Surface()->SendToBack(object->Element());
 }
@@ -122,24 +129,30 @@ void TObjectCommands::Copy() {
   view_.EnablePaste();
 }
 
+// Paste copies from the slot, where the deleted object keeps its fields.
+void TObjectCommands::Cut() {
+  if (!document_.SelectionActive) return;
+  Copy();
+  Delete();
+}
+
 void TObjectCommands::Paste() { createobj(document_.CopiedObject); }
 
 void TObjectCommands::createobj(int source) {
   if (source < 1 || source > document_.ObjectCount()) return;
   TObjectKind kind = document_.Object(source).Kind();
-  if (!Describe(kind).Pasted) return;
-  TLabelObject* copy = Create(kind);
-  if (!copy) return;
-  CopyFields(document_.Object(source), *copy);
-  copy->UpdateElement(document_.Zoom);
-  copy->AdoptWidenedElement(document_.Zoom);
-  copy->LoadPictureFile();
-  view_.ListChanged(copy->Name);
-  view_.setpoints();
+  if (!Describe(kind).Pasted || !HasRoom()) return;
+  changes_.Change(std::string("Einfügen ") + NextName(kind), [&] {
+    TLabelObject& copy = Add(kind);
+    CopyFields(document_.Object(source), copy);
+    copy.UpdateElement(document_.Zoom);
+    copy.AdoptWidenedElement(document_.Zoom);
+    copy.LoadPictureFile();
+  });
 }
 
 void TObjectCommands::CopyToClipboard() {
-  TLabelObject* object = Current();
+  TLabelObject* object = document_.Current();
   if (object && object->Kind() == TObjectKind::okBarcode) {
     object->Barcode().CopyToClipboard(clipboard_);
     return;

@@ -11,7 +11,7 @@
 
 namespace quorvel {
 
-TObjectPanel::TObjectPanel(TLabelDocument& document, IDialogs& dialogs, std::function<void()> showHandles) {
+TObjectPanel::TObjectPanel(TLabelDocument& document, TDocumentChanges& changes, IDialogs& dialogs) {
   setObjectName("ObjectPanel");
   setFixedWidth(260);
   auto* column = new QVBoxLayout(this);
@@ -19,8 +19,8 @@ TObjectPanel::TObjectPanel(TLabelDocument& document, IDialogs& dialogs, std::fun
   column->addWidget(new QLabel("Objektliste und Eigenschaften  [mm*10]"));
   list_ = new QComboBox;
   list_->setObjectName("ObjectList");
-  list_->setEditable(true);
-  list_->setEditText("Objektliste");
+  // A list to choose from: nothing typed into it could name an object.
+  list_->setPlaceholderText("Objektliste");
   column->addWidget(list_);
   grid_ = new QTableWidget(0, 2);
   grid_->setObjectName("PropertyGrid");
@@ -36,7 +36,7 @@ TObjectPanel::TObjectPanel(TLabelDocument& document, IDialogs& dialogs, std::fun
   delete_->setObjectName("DeleteObject");
   column->addWidget(delete_, 0, Qt::AlignLeft);
   column->addStretch();
-  properties_ = new TPropertyGrid(document, dialogs, list_, grid_, apply_, std::move(showHandles));
+  properties_ = new TPropertyGrid(document, changes, dialogs, list_, grid_, apply_);
 }
 
 }  // namespace quorvel

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 
 class QComboBox;
 class QPushButton;
@@ -10,6 +9,7 @@ class QTableWidget;
 namespace quorvel {
 
 class IDialogs;
+class TDocumentChanges;
 class TLabelDocument;
 class TPropertyGrid;
 
@@ -18,10 +18,9 @@ class TPropertyGrid;
 // "Objekt löschen".
 class TObjectPanel : public QWidget {
  public:
-  // showHandles places the handles around the current object again.
-  TObjectPanel(TLabelDocument& document, IDialogs& dialogs, std::function<void()> showHandles);
+  TObjectPanel(TLabelDocument& document, TDocumentChanges& changes, IDialogs& dialogs);
 
-  // The list and the grid as one: obox_refresh, obox_click, obox_zuruck and the pickers.
+  // The list and the grid as one: obox_click, obox_zuruck and the pickers.
   TPropertyGrid& Properties() const { return *properties_; }
   QComboBox& List() const { return *list_; }
   QTableWidget& Grid() const { return *grid_; }

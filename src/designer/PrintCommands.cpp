@@ -7,7 +7,8 @@
 
 #include "designer/PrinterPreview.h"
 #include "designer/SeriesPage.h"
-#include "document/DocumentCommands.h"
+#include "document/DocumentChanges.h"
+#include "document/DocumentView.h"
 #include "document/LabelDocument.h"
 #include "platform/Dialogs.h"
 #include "platform/ProcessLauncher.h"
@@ -72,9 +73,10 @@ const std::vector<std::string>& PlainTextEditors() {
   return editors;
 }
 
-TPrintCommands::TPrintCommands(TLabelDocument& document, IDocumentView& view, const TSeriesPage& seriesPage,
-                               const TServices& services, QWidget& window)
+TPrintCommands::TPrintCommands(TLabelDocument& document, TDocumentChanges& changes, IDocumentView& view,
+                               const TSeriesPage& seriesPage, const TServices& services, QWidget& window)
     : document_(document),
+      changes_(changes),
       view_(view),
       seriesPage_(seriesPage),
       services_(services),
@@ -137,14 +139,12 @@ void TPrintCommands::PrintCalibrationSheet() {
 }
 
 void TPrintCommands::ChooseSeriesFile() {
-  ChangingSettings([this] {
-    TFileDialogOptions options;
-    options.Filter = "Seriendatei|*.csv";
-    options.FileName = lastSeriesChoice_;
-    if (std::optional<std::string> chosen = services_.Dialogs.OpenFileName(options)) lastSeriesChoice_ = *chosen;
-    // The field takes the dialog's name also after a cancel: its last choice.
-    document_.SeriesFileName = lastSeriesChoice_;
-  });
+  TFileDialogOptions options;
+  options.Filter = "Seriendatei|*.csv";
+  options.FileName = lastSeriesChoice_;
+  if (std::optional<std::string> chosen = services_.Dialogs.OpenFileName(options)) lastSeriesChoice_ = *chosen;
+  // The field takes the dialog's name also after a cancel: its last choice.
+  changes_.Change("Seriendatei", [this] { document_.SeriesFileName = lastSeriesChoice_; });
 }
 
 void TPrintCommands::ShowSeriesFile() {
@@ -161,7 +161,7 @@ void TPrintCommands::ShowSeriesFile() {
 }
 
 void TPrintCommands::ApplyPreset(const std::string& entry) {
-  ChangingSettings([&] { ApplySheetPreset(document_.Layout, entry); });
+  changes_.Change("Zweckform-Auswahl", [&] { ApplySheetPreset(document_.Layout, entry); });
 }
 
 void TPrintCommands::ShowPreview() {

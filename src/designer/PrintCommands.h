@@ -16,6 +16,7 @@ class IDialogs;
 class IDocumentView;
 class IPrinter;
 class IProcessLauncher;
+class TDocumentChanges;
 class TSeriesPage;
 
 // The designer's print actions: "Drucken", "Start Drucken" of the current
@@ -36,8 +37,8 @@ class TPrintCommands {
   };
 
   // The preview windows open as children of `window`.
-  TPrintCommands(TLabelDocument& document, IDocumentView& view, const TSeriesPage& seriesPage,
-                 const TServices& services, QWidget& window);
+  TPrintCommands(TLabelDocument& document, TDocumentChanges& changes, IDocumentView& view,
+                 const TSeriesPage& seriesPage, const TServices& services, QWidget& window);
   ~TPrintCommands();
 
   TLabelPrinting& Printing() { return printing_; }
@@ -60,6 +61,7 @@ class TPrintCommands {
   void WithProgress(const std::function<TPrintOutcome()>& job);
 
   TLabelDocument& document_;
+  TDocumentChanges& changes_;
   IDocumentView& view_;
   const TSeriesPage& seriesPage_;
   TServices services_;

@@ -10,17 +10,17 @@ class QRadioButton;
 
 namespace quorvel {
 
+class TDocumentChanges;
 class TLabelDocument;
 
 // The page "Drucker": the printer choice, the orientation and "Drucker
-// speichern". The choices edit the document as they are made.
+// speichern". The choices are changes of the label as they are made.
 class TPrinterPage : public QWidget {
  public:
-  explicit TPrinterPage(TLabelDocument& document);
+  TPrinterPage(TLabelDocument& document, TDocumentChanges& changes);
 
-  // The printers offered, in the system's order; `preselected` is shown
-  // (and chosen) while the document names none of them.
-  void SetPrinterNames(const std::vector<std::string>& names, const std::string& preselected = {});
+  // The installed printers, offered in the system's order; nothing is chosen by that.
+  void SetPrinterNames(const std::vector<std::string>& names);
   // Shows the document's printer and orientation.
   void Show();
 
@@ -31,11 +31,12 @@ class TPrinterPage : public QWidget {
 
  private:
   TLabelDocument& document_;
+  TDocumentChanges& changes_;
+  bool showing_ = false;
   QComboBox* printerBox_;
   QRadioButton* portrait_;
   QRadioButton* landscape_;
   QPushButton* savePrinter_;
-  std::string preselected_;
 };
 
 }  // namespace quorvel

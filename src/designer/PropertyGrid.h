@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QObject>
-#include <functional>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "designer/HandlerGuard.h"
 #include "designer/PropertyRows.h"
@@ -11,29 +12,34 @@
 class QComboBox;
 class QPushButton;
 class QTableWidget;
+class QWidget;
 
 namespace quorvel {
 
 class IDialogs;
+class TDocumentChanges;
 class TLabelDocument;
 
 // The object list and the property grid of the panel "Objektliste und
-// Eigenschaften": fills the grid from an object, writes it back, and shows
-// the pickers of the value cells. All dialogs go through IDialogs.
+// Eigenschaften". Both show the document: the list its live objects with the
+// current one chosen, the grid the values of the current object. The rows
+// the user changes are written back, as one change of the label, by
+// "übernehmen", by leaving the grid, by another cell and by the pickers;
+// rows the user did not touch are never written. All dialogs go through
+// IDialogs.
 class TPropertyGrid : public QObject {
  public:
-  // showHandles places the handles around the current object again.
-  TPropertyGrid(TLabelDocument& document, IDialogs& dialogs, QComboBox* list, QTableWidget* grid,
-                QPushButton* apply, std::function<void()> showHandles);
+  TPropertyGrid(TLabelDocument& document, TDocumentChanges& changes, IDialogs& dialogs, QComboBox* list,
+                QTableWidget* grid, QPushButton* apply);
 
-  // Rebuilds the object list and fills the grid for its first entry.
-  void obox_refresh();
-  // Fills the grid from the object named in the list's text and makes it current.
+  // Shows the document's objects and the current object's values. Rows
+  // changed and not yet written back keep what the user put there, as long
+  // as the grid shows the same object.
+  void Show();
+  // The object chosen in the list becomes the current, selected object.
   void obox_click();
-  // Writes the grid back into the object named in the list's text.
+  // Writes the rows the user changed back into the object the grid shows.
   void obox_zuruck();
-  // Puts the name into the list's text field.
-  void ShowName(const std::string& name);
 
   QComboBox* YesNoList() const { return yesNo_; }
   QComboBox* SymbologyList() const { return symbologies_; }
@@ -45,35 +51,43 @@ class TPropertyGrid : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void ShowList();
+  void Fill(int slot, const std::vector<TPropertyRow>& rows);
+  // Whether the grid has the rows' captions, in order.
+  bool HasRows(const std::vector<TPropertyRow>& rows) const;
   void CellSelected(int row, int column);
   void HidePickers();
-  void ShowList(QComboBox* list, int row);
+  void ShowPickerList(QComboBox* list, int row);
   void ShowButton(QPushButton* button, int row);
   // The list's choice goes into the cell it covers, then the grid is applied.
   void TakeListChoice(QComboBox* list);
   void ChooseColour();
   void ChooseFont();
   void ChoosePicture();
-  void SetCell(const char* caption, const std::string& value);
+  // Writes a value into the row's cell as the user's change.
+  void Put(int row, const std::string& value);
+  void Put(const char* caption, const std::string& value);
+  void SetText(int row, const std::string& value);
   std::string Cell(int row) const;
   TPicker PickerOf(int row) const;
+  void LeftGrid(QWidget* old, QWidget* now);
 
   TLabelDocument& document_;
+  TDocumentChanges& changes_;
   IDialogs& dialogs_;
   THandlerGuard guard_;
   QComboBox* list_;
   QTableWidget* grid_;
   QPushButton* apply_;
-  std::function<void()> showHandles_;
   QComboBox* yesNo_;
   QComboBox* symbologies_;
   QPushButton* colourButton_;
   QPushButton* fontButton_;
   QPushButton* pictureButton_;
-  TObjectKind kind_ = TObjectKind::okBox;
+  int shownSlot_ = 0;  // the object the grid shows, 0 for none
   std::vector<TPicker> pickers_;
-  int pickerRow_ = -1;  // the row a picker writes to
-  bool typedInto_ = false;
+  std::set<int> changedRows_;  // changed by the user since the grid last wrote them back
+  int pickerRow_ = -1;         // the row a picker writes to
   bool filling_ = false;
 };
 

@@ -37,12 +37,13 @@ TFieldValue FromGridText(const TFieldDescription& field, const TLabelObject& obj
   return {};
 }
 
-// The rows in the order the grid applies them: as shown, but a row that
-// names another to follow comes right after that one.
+// The rows in the order the grid applies them: as shown, but leading rows
+// first, and a row that names another to follow comes right after that one.
 std::vector<std::size_t> ApplyOrder(const std::vector<const TFieldDescription*>& rows) {
   std::vector<std::size_t> order;
-  for (std::size_t i = 0; i < rows.size(); ++i)
-    if (!rows[i]->AppliedAfter) order.push_back(i);
+  for (bool leading : {true, false})
+    for (std::size_t i = 0; i < rows.size(); ++i)
+      if (!rows[i]->AppliedAfter && ((rows[i]->Use & fuLeading) != 0) == leading) order.push_back(i);
   for (std::size_t i = 0; i < rows.size(); ++i) {
     if (!rows[i]->AppliedAfter) continue;
     auto after = std::find_if(order.begin(), order.end(),
@@ -66,12 +67,19 @@ std::vector<TPropertyRow> PropertyRows(const TLabelObject& object, double zoom) 
   return result;
 }
 
-void ApplyPropertyRows(TLabelObject& object, const std::vector<std::string>& values, double zoom) {
+void ApplyPropertyRows(TLabelObject& object, const std::vector<std::optional<std::string>>& values, double zoom) {
   std::vector<const TFieldDescription*> rows = FieldsWith(Describe(object.Kind()), fuRow);
   if (values.size() < rows.size()) return;
   try {
-    for (std::size_t row : ApplyOrder(rows))
-      if (rows[row]->Set) rows[row]->Set(object, FromGridText(*rows[row], object, values[row], zoom));
+    for (std::size_t row : ApplyOrder(rows)) {
+      const TFieldDescription& field = *rows[row];
+      if (!values[row] || !field.Set) continue;
+      TFieldValue value = FromGridText(field, object, *values[row], zoom);
+      if (field.Picker == TPicker::PictureFile)
+        object.ChangePictureFile(std::get<std::string>(value));
+      else
+        field.Set(object, value);
+    }
   } catch (...) {
     ShowApplied(object, zoom);
     throw;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,11 +22,14 @@ struct TPropertyRow {
 // object's values; positions, sizes and font sizes at the zoom.
 std::vector<TPropertyRow> PropertyRows(const TLabelObject& object, double zoom);
 
-// Writes the value cells back into the object, row by row in order. A cell
-// that must be a whole number and is none stops with EConvertError; the
-// rows before it keep their new values. The element shows the result, also
-// after an error (a QR Code draws its symbol again when its text changed).
-void ApplyPropertyRows(TLabelObject& object, const std::vector<std::string>& values, double zoom);
+// Writes the given value cells back into the object (a row without a value
+// is left as it is), row by row in order, a leading row (the symbology,
+// which resets the value) first. A cell that must be a whole number and is
+// none stops with EConvertError, a picture file that cannot be read with
+// EPictureError; the rows before it keep their new values. A picture file's
+// row shows its picture at once. The element shows the result, also after an
+// error (a QR Code draws its symbol again when its text changed).
+void ApplyPropertyRows(TLabelObject& object, const std::vector<std::optional<std::string>>& values, double zoom);
 
 // The fourteen symbology names of the symbology list, in order.
 const std::vector<std::string>& SymbologyNames();

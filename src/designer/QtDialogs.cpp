@@ -4,9 +4,9 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QMessageBox>
 
+#include "designer/FontDialog.h"
 #include "platform/QtText.h"
 
 namespace quorvel {
@@ -47,6 +47,15 @@ bool TQtDialogs::AskYesNo(const std::string& text) {
          QMessageBox::Yes;
 }
 
+TYesNoCancel TQtDialogs::AskYesNoCancel(const std::string& text) {
+  switch (QMessageBox::question(parent_, ApplicationTitle(), ToQString(text),
+                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+    case QMessageBox::Yes: return TYesNoCancel::Yes;
+    case QMessageBox::No: return TYesNoCancel::No;
+    default: return TYesNoCancel::Cancel;
+  }
+}
+
 bool TQtDialogs::AskYesNoDefaultNo(const std::string& text) {
   return QMessageBox::question(parent_, ApplicationTitle(), ToQString(text), QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::No) == QMessageBox::Yes;
@@ -67,23 +76,9 @@ std::optional<TColor> TQtDialogs::ChooseColor(TColor initial) {
 }
 
 std::optional<TFont> TQtDialogs::ChooseFont(const TFont& initial) {
-  QFont start(ToQString(initial.Name), initial.Size);
-  start.setBold(initial.Style.Has(TFontStyle::fsBold));
-  start.setItalic(initial.Style.Has(TFontStyle::fsItalic));
-  start.setUnderline(initial.Style.Has(TFontStyle::fsUnderline));
-  start.setStrikeOut(initial.Style.Has(TFontStyle::fsStrikeOut));
-  bool ok = false;
-  QFont chosen = QFontDialog::getFont(&ok, start, parent_);
-  if (!ok) return std::nullopt;
-  TFont font = initial;
-  font.Name = FromQString(chosen.family());
-  font.Size = chosen.pointSize() > 0 ? chosen.pointSize() : initial.Size;
-  font.Style = TFontStyles()
-                   .With(TFontStyle::fsBold, chosen.bold())
-                   .With(TFontStyle::fsItalic, chosen.italic())
-                   .With(TFontStyle::fsUnderline, chosen.underline())
-                   .With(TFontStyle::fsStrikeOut, chosen.strikeOut());
-  return font;
+  TFontDialog dialog(initial, parent_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.ChosenFont();
 }
 
 }  // namespace quorvel

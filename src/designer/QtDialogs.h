@@ -17,6 +17,7 @@ class TQtDialogs : public IDialogs {
   void ShowMessage(const std::string& text) override;
   void ShowInternalError(const std::string& text) override;
   bool AskYesNo(const std::string& text) override;
+  TYesNoCancel AskYesNoCancel(const std::string& text) override;
   bool AskYesNoDefaultNo(const std::string& text) override;
   std::optional<std::string> OpenFileName(const TFileDialogOptions& options) override;
   std::optional<std::string> SaveFileName(const TFileDialogOptions& options) override;

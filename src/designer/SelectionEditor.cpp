@@ -4,6 +4,7 @@
 
 #include "document/DesignFont.h"
 #include "document/DisplayScale.h"
+#include "document/DocumentChanges.h"
 #include "document/LabelDocument.h"
 #include "platform/Control.h"
 #include "platform/Rounding.h"
@@ -16,8 +17,8 @@ bool Vertical(THandle h) { return h != THandle::kr4 && h != THandle::kr8; }
 
 }  // namespace
 
-TSelectionEditor::TSelectionEditor(TLabelDocument& document, ISelectionView& view)
-    : document_(document), view_(view) {}
+TSelectionEditor::TSelectionEditor(TLabelDocument& document, TDocumentChanges& changes, ISelectionView& view)
+    : document_(document), changes_(changes), view_(view) {}
 
 int TSelectionEditor::getobject(const TControl& control) const {
   for (int slot = 1; slot <= document_.ObjectCount(); ++slot) {
@@ -27,19 +28,13 @@ int TSelectionEditor::getobject(const TControl& control) const {
   return 0;
 }
 
-TLabelObject* TSelectionEditor::Current() const {
-  int slot = document_.CurrentObject;
-  if (slot < 1 || slot > document_.ObjectCount()) return nullptr;
-  return &document_.Object(slot);
-}
-
 TBounds TSelectionEditor::PixelBounds(const TLabelObject& object) const {
   TRect r = object.Element().BoundsRect();
   return {r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top};
 }
 
 void TSelectionEditor::setpoints() {
-  TLabelObject* object = Current();
+  TLabelObject* object = document_.Current();
   if (!object) return;
   view_.ShowHandles(PixelBounds(*object), object->Kind());
   document_.SelectionActive = true;
@@ -60,7 +55,7 @@ double TSelectionEditor::Snap(int value) const { return raster(value, document_.
 
 void TSelectionEditor::ObjectDown(const TControl& control, int x, int y) {
   document_.CurrentObject = getobject(control);
-  TLabelObject* object = Current();
+  TLabelObject* object = document_.Current();
   if (!object) {
     delpoints();
     return;
@@ -72,11 +67,12 @@ void TSelectionEditor::ObjectDown(const TControl& control, int x, int y) {
   grabY_ = snapped ? Snap(y) : y;
   dragging_ = true;
   setpoints();
-  view_.ObjectPressed(*object);
+  changes_.SelectionChanged();
+  changes_.BeginDrag("Verschieben " + object->Name);
 }
 
 void TSelectionEditor::ObjectMove(int x, int y) {
-  TLabelObject* object = Current();
+  TLabelObject* object = document_.Current();
   if (!object || !document_.SelectionActive || !dragging_) return;
   bool snapped = object->Kind() != TObjectKind::okText;
   auto step = [&](double difference) {
@@ -93,19 +89,19 @@ void TSelectionEditor::ObjectMove(int x, int y) {
 }
 
 void TSelectionEditor::ObjectUp() {
-  bool wasDragging = dragging_;
   dragging_ = false;
-  if (wasDragging && Current()) view_.EditFinished();
+  changes_.EndDrag();
 }
 
 void TSelectionEditor::HandleDown(THandle handle, int x, int y) {
   handleDragging_[static_cast<int>(handle)] = true;
   anchorX_ = x;
   anchorY_ = y;
+  if (TLabelObject* object = document_.Current()) changes_.BeginDrag(std::string("Größe ändern ") + object->Name);
 }
 
 void TSelectionEditor::HandleMove(THandle handle, int x, int y) {
-  TLabelObject* object = Current();
+  TLabelObject* object = document_.Current();
   if (!object || !handleDragging_[static_cast<int>(handle)]) return;
   int dx = RoundHalfEven(Snap(RoundHalfEven(x - anchorX_)));
   int dy = RoundHalfEven(Snap(RoundHalfEven(y - anchorY_)));
@@ -122,13 +118,28 @@ void TSelectionEditor::HandleMove(THandle handle, int x, int y) {
   }
   if (Horizontal(handle)) anchorX_ = Snap(x);
   if (Vertical(handle)) anchorY_ = Snap(y);
-  document_.Modified = true;
   setpoints();
 }
 
 void TSelectionEditor::HandleUp(THandle handle) {
   handleDragging_[static_cast<int>(handle)] = false;
-  if (Current()) view_.EditFinished();
+  changes_.EndDrag();
+}
+
+void TSelectionEditor::Nudge(int dx, int dy, bool gridStep) {
+  TLabelObject* object = document_.Current();
+  if (!object || !document_.SelectionActive) return;
+  int step = 1;
+  if (int grid = SnapStep(document_.SnapGrid); gridStep && grid > 0)
+    step = std::max(1, StoredValue(grid, document_.Zoom));
+  changes_.Change(
+      "Verschieben " + object->Name,
+      [&] {
+        object->Left += dx * step;
+        object->Top += dy * step;
+        object->UpdateElement(document_.Zoom);
+      },
+      TDocumentChanges::TJoin::SameStep);
 }
 
 // Each shown change of d pixels changes the value of 100 % by round(d / z),
@@ -144,7 +155,6 @@ void TSelectionEditor::Apply(TLabelObject& object, const TBounds& before, const 
     object.Height = std::max(1, object.Height + StoredValue(after.Height - before.Height, HeightZoom(kind, zoom)));
   }
   object.UpdateElement(zoom);
-  document_.Modified = true;
   setpoints();
 }
 

@@ -24,9 +24,14 @@ constexpr int kHalfHandle = 4;  // round(7 / 2), halves to even
 
 }  // namespace
 
-double raster(int value, std::string_view snapGrid) {
+int SnapStep(std::string_view snapGrid) {
   int step = GridStep(snapGrid);
-  if (step != 10 && step != 5) return value;
+  return step == 10 || step == 5 ? step : 0;
+}
+
+double raster(int value, std::string_view snapGrid) {
+  int step = SnapStep(snapGrid);
+  if (step == 0) return value;
   // C++ division truncates toward zero, as dropping the last digit does.
   return static_cast<double>(value / step * step);
 }

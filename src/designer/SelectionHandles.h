@@ -28,6 +28,10 @@ struct TPoint2 {
   bool operator==(const TPoint2&) const = default;
 };
 
+// The step of the grid text in surface pixels: 10 or 5, and 0 for any other
+// text (empty, "0", letters, other numbers), which is no grid.
+int SnapStep(std::string_view snapGrid);
+
 // Snaps a difference in surface pixels to the grid text: "10" truncates
 // toward zero to a multiple of 10, "5" to a multiple of 5; anything else
 // (empty, "0", letters, other numbers) leaves the value as it is.

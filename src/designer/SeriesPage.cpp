@@ -39,12 +39,12 @@ QPushButton* NamedButton(QPushButton* button, const char* name) {
 
 }  // namespace
 
-TSeriesPage::TSeriesPage(TLabelDocument& document) {
+TSeriesPage::TSeriesPage(TLabelDocument& document, TDocumentChanges& changes) {
   auto* column = new QVBoxLayout(this);
 
   auto* file = new QGroupBox(QString::fromUtf8("Seriendatei öffnen"));
   auto* fileRow = new QHBoxLayout(file);
-  QLineEdit* seriesFile = edits_.Add(document.SeriesFileName, "SeriesFile");
+  QLineEdit* seriesFile = edits_.Add(document.SeriesFileName, "SeriesFile", changes, "Seriendatei");
   seriesFile->setMaximumWidth(QWIDGETSIZE_MAX);
   fileRow->addWidget(seriesFile, 1);
   chooseFile_ = NamedButton(PictureButton(FolderPicture(), "Seriendatei"), "SeriesFileButton");

@@ -11,16 +11,17 @@ class QPushButton;
 
 namespace quorvel {
 
+class TDocumentChanges;
 class TLabelDocument;
 
 // The page "Seriendruck": the series file with its dialog and viewer, the
 // quantity column, the series print with its line range and copies per
 // line, and the copies of the current label from a start cell. The series
-// file and the quantity column edit the document; the other fields are
-// read when a print starts.
+// file (a change of the label) and the quantity column edit the document;
+// the other fields are read when a print starts.
 class TSeriesPage : public QWidget {
  public:
-  explicit TSeriesPage(TLabelDocument& document);
+  TSeriesPage(TLabelDocument& document, TDocumentChanges& changes);
 
   // Shows the document's series file and quantity column.
   void Show() { edits_.Show(); }

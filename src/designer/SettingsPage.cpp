@@ -46,12 +46,13 @@ constexpr std::array<TMeasureEdit, kLayoutFields.size()> kMeasureEdits = {{
 
 }  // namespace
 
-TSettingsPage::TSettingsPage(TLabelDocument& document) : document_(document) {
+TSettingsPage::TSettingsPage(TLabelDocument& document, TDocumentChanges& changes) : document_(document) {
   auto* grid = new QGridLayout(this);
   int row = 0;
   for (std::size_t i = 0; i < kLayoutFields.size(); ++i, ++row) {
     grid->addWidget(new QLabel(QString::fromUtf8(kLayoutFields[i].Caption)), row, 0);
-    measures_[i] = edits_.Add(document_.Layout.*kLayoutFields[i].Text, kMeasureEdits[i].Name);
+    measures_[i] = edits_.Add(document_.Layout.*kLayoutFields[i].Text, kMeasureEdits[i].Name, changes,
+                                kLayoutFields[i].Caption);
     measures_[i]->setToolTip(kMeasureEdits[i].Hint);
     grid->addWidget(measures_[i], row, 1);
   }
@@ -59,10 +60,13 @@ TSettingsPage::TSettingsPage(TLabelDocument& document) : document_(document) {
   snapGrid_ = new QComboBox;
   snapGrid_->setObjectName("SnapGrid");
   snapGrid_->setEditable(true);
+  // A typed grid is taken as typed, but never becomes an entry of the list.
+  snapGrid_->setInsertPolicy(QComboBox::NoInsert);
   snapGrid_->addItems({"0", "5", "10"});
   snapGrid_->setMaximumWidth(120);
-  connect(snapGrid_, &QComboBox::editTextChanged, this,
-          [this](const QString& text) { document_.SnapGrid = FromQString(text); });
+  connect(snapGrid_, &QComboBox::editTextChanged, this, [this](const QString& text) {
+    if (!showing_) document_.SnapGrid = FromQString(text);
+  });
   grid->addWidget(snapGrid_, row++, 1);
 
   auto* presetBox = new QGroupBox("Zweckform-Auswahl");
@@ -86,7 +90,9 @@ TSettingsPage::TSettingsPage(TLabelDocument& document) : document_(document) {
 
 void TSettingsPage::Show() {
   edits_.Show();
-  snapGrid_->setEditText(ToQString(document_.SnapGrid));
+  showing_ = true;
+  if (QString grid = ToQString(document_.SnapGrid); snapGrid_->currentText() != grid) snapGrid_->setEditText(grid);
+  showing_ = false;
 }
 
 }  // namespace quorvel

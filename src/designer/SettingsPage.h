@@ -12,14 +12,17 @@ class QPushButton;
 
 namespace quorvel {
 
+class TDocumentChanges;
 class TLabelDocument;
 
 // The page "Einstellungen": label size, sheet size and arrangement, the snap
 // grid "Raster [mm]", the list "Zweckform-Auswahl" and the calibration
-// sheet. The fields edit the document's texts as they are typed.
+// sheet. The fields edit the document's texts as they are typed: the
+// measures as changes of the label, the snap grid, which the label file does
+// not hold, directly.
 class TSettingsPage : public QWidget {
  public:
-  explicit TSettingsPage(TLabelDocument& document);
+  TSettingsPage(TLabelDocument& document, TDocumentChanges& changes);
 
   // Shows the document's measures and snap grid.
   void Show();
@@ -32,6 +35,7 @@ class TSettingsPage : public QWidget {
  private:
   TLabelDocument& document_;
   TBoundEdits edits_;
+  bool showing_ = false;
   std::array<QLineEdit*, kLayoutFields.size()> measures_{};
   QComboBox* snapGrid_;
   QComboBox* presets_;

@@ -3,13 +3,16 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "designer/HandlerGuard.h"
 #include "document/DisplayScale.h"
+#include "document/DocumentChanges.h"
 #include "document/LabelDocument.h"
 #include "platform/QtText.h"
 
@@ -34,8 +37,20 @@ QStringList GetFontNames() {
   return faces;
 }
 
+// The face list changes a text only by a choice: the wheel turning over it
+// on the way elsewhere is none.
+class TFaceList : public QComboBox {
+ protected:
+  void wheelEvent(QWheelEvent* event) override {
+    if (hasFocus())
+      QComboBox::wheelEvent(event);
+    else
+      event->ignore();
+  }
+};
+
 QComboBox* FontNameBox() {
-  auto* box = new QComboBox;
+  auto* box = new TFaceList;
   box->setObjectName("FontName");
   box->setEditable(true);
   // A typed name is no choice: it must not become an entry either.
@@ -64,9 +79,9 @@ QToolButton* StyleButton(const TStyleDef& style, int index) {
 
 }  // namespace
 
-TTextToolbar::TTextToolbar(QToolBar& bar, TLabelDocument& document, const THandlerGuard& guard,
-                           std::function<void()> objectChanged)
-    : document_(document), objectChanged_(std::move(objectChanged)) {
+TTextToolbar::TTextToolbar(QToolBar& bar, TLabelDocument& document, TDocumentChanges& changes,
+                           const THandlerGuard& guard, std::function<void()> faceChosen)
+    : document_(document), changes_(changes), faceChosen_(std::move(faceChosen)) {
   fontBox_ = FontNameBox();
   QObject::connect(fontBox_, &QComboBox::activated, fontBox_, guard.Guarded([this] { FontNameClick(); }));
   bar.addWidget(fontBox_);
@@ -105,28 +120,31 @@ TToolbarFont TTextToolbar::Font() const {
 }
 
 void TTextToolbar::ShowText(const TLabelObject& text) {
+  if (changing_) return;
   for (size_t i = 0; i < kStyles.size(); ++i) styleButtons_[i]->setChecked(text.*kStyles[i].Flag);
   fontBox_->setEditText(ToQString(text.FontName));
   fontSize_->setText(QString::number(ShownValue(text.FontSize, document_.Zoom)));
 }
 
 TLabelObject* TTextToolbar::SelectedText() const {
-  int slot = document_.CurrentObject;
-  if (!document_.SelectionActive || slot < 1 || slot > document_.ObjectCount()) return nullptr;
-  TLabelObject& object = document_.Object(slot);
-  return object.Kind() == TObjectKind::okText ? &object : nullptr;
+  TLabelObject* object = document_.Current();
+  return document_.SelectionActive && object && object->Kind() == TObjectKind::okText ? object : nullptr;
 }
 
-void TTextToolbar::Changed(TLabelObject& text) {
-  text.UpdateElement(document_.Zoom);
-  if (objectChanged_) objectChanged_();
+void TTextToolbar::ChangeText(const std::function<void(TLabelObject&)>& change) {
+  TLabelObject* text = SelectedText();
+  if (!text) return;
+  QScopedValueRollback<bool> changing(changing_, true);
+  changes_.Change("Schrift " + text->Name, [&] {
+    change(*text);
+    text->UpdateElement(document_.Zoom);
+  });
 }
 
 void TTextToolbar::FontNameClick() {
-  if (TLabelObject* text = SelectedText()) {
-    text->FontName = FromQString(fontBox_->currentText());
-    Changed(*text);
-  }
+  std::string face = FromQString(fontBox_->currentText());
+  ChangeText([&](TLabelObject& text) { text.FontName = face; });
+  if (faceChosen_) faceChosen_();
 }
 
 void TTextToolbar::UpDown1Click(int step) {
@@ -137,17 +155,11 @@ void TTextToolbar::UpDown1Click(int step) {
   int from = number ? std::clamp(shown, kMinSize, kMaxSize) : position_;
   position_ = std::clamp(from + step, kMinSize, kMaxSize);
   fontSize_->setText(QString::number(position_));
-  if (TLabelObject* text = SelectedText()) {
-    text->FontSize = StoredFromShown(position_, text->FontSize, document_.Zoom);
-    Changed(*text);
-  }
+  ChangeText([this](TLabelObject& text) { text.FontSize = StoredFromShown(position_, text.FontSize, document_.Zoom); });
 }
 
 void TTextToolbar::StyleButtonClick(int style, bool pressed) {
-  if (TLabelObject* text = SelectedText()) {
-    text->*kStyles[style].Flag = pressed;
-    Changed(*text);
-  }
+  ChangeText([&](TLabelObject& text) { text.*kStyles[style].Flag = pressed; });
 }
 
 }  // namespace quorvel

@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 class QAction;
 class QMainWindow;
@@ -9,6 +11,7 @@ class QPushButton;
 
 namespace quorvel {
 
+class TDocumentChanges;
 class TLabelDocument;
 class THandlerGuard;
 class TTextToolbar;
@@ -22,11 +25,23 @@ struct TLabelMenu {
   QAction* End;     // "Ende"
 };
 
+// The menu "Bearbeiten": undo and redo, whose captions name the step, and
+// the objects' cut, copy and paste.
+struct TEditMenu {
+  QAction* Undo;   // "Rückgängig: <step>"
+  QAction* Redo;   // "Wiederholen: <step>"
+  QAction* Cut;    // "Ausschneiden"
+  QAction* Copy;   // "Kopieren"
+  QAction* Paste;  // "Einfügen", disabled until the first copy
+};
+
 // The toolbar's picture buttons, left to right.
 struct TToolbarActions {
   QAction* Open;
   QAction* Save;
   QAction* Print;
+  QAction* Undo;
+  QAction* Redo;
   QAction* Delete;  // scissors: "Löschen"
   QAction* Copy;
   QAction* Paste;   // disabled until the first copy
@@ -34,14 +49,19 @@ struct TToolbarActions {
 
 // The top of the designer window: the menus, the toolbar with its picture
 // buttons and the text formatting part, and the buttons "Vorschau",
-// "Drucken", "zoom +", "zoom -", "zoom aus" and "Objektliste".
+// "Drucken", "zoom +", "zoom -", "zoom aus" and "Objektliste". Menus and
+// tooltips show the keyboard shortcuts.
 class TTopBar {
  public:
-  // textChanged runs after the text toolbar changed a selected text.
-  TTopBar(QMainWindow& window, TLabelDocument& document, const THandlerGuard& guard, std::function<void()> textChanged);
+  // faceChosen runs after a face was chosen in the text toolbar.
+  TTopBar(QMainWindow& window, TLabelDocument& document, TDocumentChanges& changes, const THandlerGuard& guard,
+          std::function<void()> faceChosen);
   ~TTopBar();
 
   const TLabelMenu& Menu() const { return menu_; }
+  const TEditMenu& EditMenu() const { return edit_; }
+  // Names the steps undo and redo would take; without one the entry is disabled.
+  void ShowSteps(const std::optional<std::string>& undo, const std::optional<std::string>& redo);
   const TToolbarActions& Actions() const { return actions_; }
   TTextToolbar& TextToolbar() const { return *textToolbar_; }
   QPushButton& PreviewButton() const { return *preview_; }
@@ -53,6 +73,7 @@ class TTopBar {
 
  private:
   TLabelMenu menu_;
+  TEditMenu edit_;
   TToolbarActions actions_;
   std::unique_ptr<TTextToolbar> textToolbar_;
   QPushButton* preview_;

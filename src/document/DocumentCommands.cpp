@@ -42,7 +42,7 @@ void TDocumentCommands::Start() {
 
 void TDocumentCommands::New() {
   Run([&] {
-    AskToSaveChanges();
+    if (!AskToSaveChanges()) return;
     document_.reset_label();
     view_.DocumentReplaced();
   });
@@ -50,15 +50,14 @@ void TDocumentCommands::New() {
 
 void TDocumentCommands::Open() {
   Run([&] {
-    AskToSaveChanges();
+    if (!AskToSaveChanges()) return;
     if (std::optional<std::string> path = dialogs_.OpenFileName(LabelFileDialog())) Load(*path);
   });
 }
 
 void TDocumentCommands::OpenFile(const std::string& path) {
   Run([&] {
-    AskToSaveChanges();
-    Load(path);
+    if (AskToSaveChanges()) Load(path);
   });
 }
 
@@ -78,35 +77,47 @@ void TDocumentCommands::SaveAs() {
 }
 
 bool TDocumentCommands::Close() {
-  return Run([&] {
-    AskToSaveChanges();
+  bool closing = false;
+  Run([&] {
+    if (!AskToSaveChanges()) return;
     WriteSheetSettings(document_, SettingsPath(kSheetSettingsFile));
+    closing = true;
   });
+  return closing;
 }
 
 void TDocumentCommands::SavePrinter() {
   Run([&] { WritePrinterSettings(document_, SettingsPath(kPrinterSettingsFile)); });
 }
 
-// A failed save throws, so that the command asking does not go on to
-// discard the changes the user wanted kept.
-void TDocumentCommands::AskToSaveChanges() {
-  if (!document_.Modified || !dialogs_.AskYesNo(SaveChangesQuestion())) return;
-  SaveToKnownFileOrAsk();
+// A save the user wanted and that did not happen (cancelled, refused or
+// failed) stops the command, which would otherwise discard the changes the
+// user wanted kept; a failed save throws its message.
+bool TDocumentCommands::AskToSaveChanges() {
+  if (!document_.Modified) return true;
+  switch (dialogs_.AskYesNoCancel(SaveChangesQuestion())) {
+    case TYesNoCancel::Yes: return SaveToKnownFileOrAsk();
+    case TYesNoCancel::No: return true;
+    case TYesNoCancel::Cancel: return false;
+  }
+  return false;
 }
 
 // The saved name wins over the loaded one; without either the user names
 // the file. Cancelling the dialog or refusing to overwrite saves nothing.
-void TDocumentCommands::SaveToKnownFileOrAsk() {
-  if (document_.HasSavedFile) return Store(document_.SavedFileName);
-  if (document_.HasLoadedFile) return Store(document_.LoadedFileName);
+bool TDocumentCommands::SaveToKnownFileOrAsk() {
+  if (document_.HasSavedFile || document_.HasLoadedFile) {
+    Store(document_.HasSavedFile ? document_.SavedFileName : document_.LoadedFileName);
+    return true;
+  }
   std::optional<std::string> path = dialogs_.SaveFileName(LabelFileDialog());
-  if (path && !path->empty()) SaveToNamedFile(*path);
+  return path && !path->empty() && SaveToNamedFile(*path);
 }
 
-void TDocumentCommands::SaveToNamedFile(const std::string& path) {
-  if (FileExists(path) && !dialogs_.AskYesNo(OverwriteQuestion())) return;
+bool TDocumentCommands::SaveToNamedFile(const std::string& path) {
+  if (FileExists(path) && !dialogs_.AskYesNo(OverwriteQuestion())) return false;
   Store(path);
+  return true;
 }
 
 void TDocumentCommands::Store(const std::string& path) {

@@ -3,24 +3,12 @@
 #include <functional>
 #include <string>
 
+#include "document/DocumentView.h"
 #include "platform/Dialogs.h"
 
 namespace quorvel {
 
 class TLabelDocument;
-
-// What the document commands need of the window that shows the document.
-class IDocumentView {
- public:
-  virtual ~IDocumentView() = default;
-  // Returns the display to 100 %, before geometry is stored or replaced.
-  virtual void ReturnToFullSize() = 0;
-  // The document was emptied or read anew: show its settings, size the
-  // design surface and rebuild the object list.
-  virtual void DocumentReplaced() = 0;
-  // The document's settings changed (a sheet preset, a series file chosen): show them.
-  virtual void SettingsChanged() = 0;
-};
 
 // The label as a whole: New, Open, Save, Save as and Close, with the
 // question about unsaved changes, and the designer's settings files. Every
@@ -32,6 +20,10 @@ class TDocumentCommands {
   // Window creation: reads "drucker.ini" and "data2.ini" from the settings
   // folder; a file that cannot be read is reported and the rest goes on.
   void Start();
+
+  // Each command that would discard unsaved changes first asks whether to
+  // save them: Yes saves (and a save that does not happen stops the
+  // command), No goes on, Cancel stops the command.
 
   // "neu": asks about unsaved changes, then empties the label.
   void New();
@@ -46,7 +38,8 @@ class TDocumentCommands {
   // "speichern unter": to a file the user names.
   void SaveAs();
   // "Ende": asks about unsaved changes and writes "data2.ini". False when
-  // the designer must stay open: a wanted save or the settings file failed.
+  // the designer must stay open: the user cancelled, or a wanted save or the
+  // settings file failed.
   bool Close();
   // "Drucker speichern": the printer name as the only line of "drucker.ini".
   void SavePrinter();
@@ -57,10 +50,12 @@ class TDocumentCommands {
  private:
   // Runs a command, showing a failure's message; false when it failed.
   bool Run(const std::function<void()>& command);
-  void AskToSaveChanges();
+  // False when the command must stop.
+  bool AskToSaveChanges();
   void Load(const std::string& path);
-  void SaveToKnownFileOrAsk();
-  void SaveToNamedFile(const std::string& path);
+  // False when nothing was saved: the dialog was cancelled or overwriting refused.
+  bool SaveToKnownFileOrAsk();
+  bool SaveToNamedFile(const std::string& path);
   void Store(const std::string& path);
 
   TLabelDocument& document_;

@@ -1,5 +1,6 @@
 #include "document/LabelDocument.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "document/DesignSurface.h"
@@ -27,6 +28,11 @@ const TLabelObject& TLabelDocument::Object(int slot) const {
   return *slots_[slot - 1];
 }
 
+TLabelObject* TLabelDocument::Current() {
+  bool live = CurrentObject >= 1 && CurrentObject <= objectCount_ && !slots_[CurrentObject - 1]->Deleted;
+  return live ? slots_[CurrentObject - 1].get() : nullptr;
+}
+
 TLabelObject& TLabelDocument::Append(std::unique_ptr<TLabelObject> object) {
   if (Full())
     throw EUserError(std::string("Das Etikett hat bereits ") + std::to_string(kSlotCount) +
@@ -46,6 +52,22 @@ TLabelObject& TLabelDocument::Append(std::unique_ptr<TLabelObject> object) {
   added.UpdateElement(Zoom);
   if (surface_) surface_->AddElement(added.Element());
   return added;
+}
+
+TLabelObject& TLabelDocument::PutBack(int slot, std::unique_ptr<TLabelObject> object) {
+  if (slot < 1 || slot > objectCount_ + 1 || slot > kSlotCount)
+    throw std::out_of_range("no slot " + std::to_string(slot) + " to put back");
+  std::unique_ptr<TLabelObject>& kept = slots_[slot - 1];
+  Discard(kept);
+  kept = std::move(object);
+  objectCount_ = std::max(objectCount_, slot);
+  kept->UpdateElement(Zoom);
+  if (surface_) surface_->AddElement(kept->Element());
+  return *kept;
+}
+
+void TLabelDocument::KeepSlots(int count) {
+  for (; objectCount_ > count; --objectCount_) slots_[objectCount_ - 1]->Element().SetVisible(false);
 }
 
 void TLabelDocument::Discard(std::unique_ptr<TLabelObject>& slot) {
@@ -96,6 +118,12 @@ std::vector<std::string> TLabelDocument::ObjectListNames() const {
       if (!object.Deleted && object.Kind() == kind) names.push_back(object.Name);
     }
   return names;
+}
+
+void TLabelDocument::SelectFirstListed() {
+  std::vector<std::string> names = ObjectListNames();
+  CurrentObject = names.empty() ? 0 : FindByName(names.front());
+  SelectionActive = CurrentObject != 0;
 }
 
 TSurfaceSize TLabelDocument::SurfaceSize() const {

@@ -38,6 +38,8 @@ class TLabelDocument {
   TLabelObject& Object(int slot);
   const TLabelObject& Object(int slot) const;
   bool Full() const { return objectCount_ == kSlotCount; }
+  // The object in CurrentObject when that slot is in use and not deleted; null otherwise.
+  TLabelObject* Current();
 
   // Puts the object into slot ObjectCount() + 1: clears Deleted, raises its
   // kind's counter, takes the counter as Number and builds the name, shows
@@ -49,6 +51,13 @@ class TLabelDocument {
   void DropLast() {
     if (objectCount_ > 0) --objectCount_;
   }
+
+  // Puts the object into a slot 1..ObjectCount() + 1 as it is (name, number
+  // and counters untouched), in place of the one there, shown at the zoom on
+  // the surface. Returns the object in its slot.
+  TLabelObject& PutBack(int slot, std::unique_ptr<TLabelObject> object);
+  // Gives back the slots above count, hiding their objects.
+  void KeepSlots(int count);
 
   // Takes the label of a document that was just read from a file in place of
   // its own: objects, kind counters, measures, printer, orientation and
@@ -69,6 +78,9 @@ class TLabelDocument {
   // The names of the live objects, grouped by kind in code order, within a
   // kind in slot order: the object list.
   std::vector<std::string> ObjectListNames() const;
+  // As the object list does when it is built anew: its first object becomes
+  // the current, selected one; none when the list is empty.
+  void SelectFirstListed();
 
   // round(LabelWidth x 10) x round(LabelHeight x 10); throws EConvertError
   // when a label measure is not a number.
@@ -82,8 +94,8 @@ class TLabelDocument {
   int CurrentObject = 0;                             // slot, 0 = none
   bool SelectionActive = false;
   int CopiedObject = 0;
-  // Unsaved changes: set by creating, pasting, moving and resizing objects;
-  // cleared by save, reset and load.
+  // Unsaved changes: set by every change that goes through
+  // TDocumentChanges; cleared by save, reset and load.
   bool Modified = false;
   bool HasLoadedFile = false;
   std::string LoadedFileName;

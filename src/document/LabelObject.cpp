@@ -252,4 +252,11 @@ void TLabelObject::LoadPictureFile() {
   Image().SetPicture(std::move(picture));
 }
 
+void TLabelObject::ChangePictureFile(const std::string& path) {
+  TPicture picture = PicturePlaceholder();
+  if (!path.empty()) picture.LoadFromFile(path);
+  PictureFile = path;
+  Image().SetPicture(std::move(picture));
+}
+
 }  // namespace quorvel

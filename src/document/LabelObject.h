@@ -95,6 +95,10 @@ class TLabelObject {
   // there (JPEG or BMP by extension); otherwise the element keeps what it
   // shows. Throws EPictureError when the file cannot be decoded.
   void LoadPictureFile();
+  // A picture object takes the path and shows its picture, the placeholder
+  // for an empty path. A file that is missing or cannot be read throws
+  // EPictureError and leaves the path and the picture as they were.
+  void ChangePictureFile(const std::string& path);
 
   // A QR Code object has its encoder draw QrText into the element's picture:
   // a bitmap of Width x Height that the element shows stretched. Text that

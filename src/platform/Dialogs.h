@@ -17,6 +17,8 @@ struct TFileDialogOptions {
   bool operator==(const TFileDialogOptions&) const = default;
 };
 
+enum class TYesNoCancel { Yes, No, Cancel };
+
 // The common dialogs. All texts are UTF-8; file names are the system's bytes.
 class IDialogs {
  public:
@@ -28,6 +30,8 @@ class IDialogs {
   virtual void ShowInternalError(const std::string& text) { ShowMessage(text); }
   // A question with Yes and No; true for Yes.
   virtual bool AskYesNo(const std::string& text) = 0;
+  // A question with Yes, No and Cancel, where Cancel stops what asked.
+  virtual TYesNoCancel AskYesNoCancel(const std::string& text) = 0;
   // The same where Yes risks something: No is the answer Enter gives.
   virtual bool AskYesNoDefaultNo(const std::string& text) { return AskYesNo(text); }
   // The chosen path, or nothing when the user cancels.

@@ -48,6 +48,14 @@ bool TScriptedDialogs::Ask(TKind kind, const std::string& text) {
   return std::get<bool>(answer);
 }
 
+TYesNoCancel TScriptedDialogs::AskYesNoCancel(const std::string& text) {
+  questions_.push_back({TKind::YesNoCancel, text, {}});
+  TAnswer answer = NextAnswer(text);
+  if (std::holds_alternative<TCancel>(answer)) return TYesNoCancel::Cancel;
+  if (!std::holds_alternative<bool>(answer)) throw std::logic_error("scripted answer of the wrong kind: " + text);
+  return std::get<bool>(answer) ? TYesNoCancel::Yes : TYesNoCancel::No;
+}
+
 std::optional<std::string> TScriptedDialogs::OpenFileName(const TFileDialogOptions& options) {
   return NextOptional<std::string>(TKind::OpenFile, options);
 }

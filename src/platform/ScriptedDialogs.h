@@ -16,7 +16,7 @@ namespace quorvel {
 // an unexpected dialog fails the test instead of blocking it.
 class TScriptedDialogs : public IDialogs {
  public:
-  enum class TKind { Message, InternalError, YesNo, YesNoDefaultNo, OpenFile, SaveFile, Color, Font };
+  enum class TKind { Message, InternalError, YesNo, YesNoCancel, YesNoDefaultNo, OpenFile, SaveFile, Color, Font };
 
   struct TQuestion {
     TKind Kind;
@@ -27,7 +27,8 @@ class TScriptedDialogs : public IDialogs {
   struct TCancel {};
   using TAnswer = std::variant<bool, std::string, TColor, TFont, TCancel>;
 
-  // Scripted answers, consumed in order.
+  // Scripted answers, consumed in order. A question with Cancel takes Yes,
+  // No or Cancel; the other questions and dialogs take Cancel as their own.
   void AnswerYes() { answers_.push_back(true); }
   void AnswerNo() { answers_.push_back(false); }
   void AnswerFile(const std::string& path) { answers_.push_back(path); }
@@ -43,6 +44,7 @@ class TScriptedDialogs : public IDialogs {
   void ShowMessage(const std::string& text) override;
   void ShowInternalError(const std::string& text) override;
   bool AskYesNo(const std::string& text) override;
+  TYesNoCancel AskYesNoCancel(const std::string& text) override;
   bool AskYesNoDefaultNo(const std::string& text) override;
   std::optional<std::string> OpenFileName(const TFileDialogOptions& options) override;
   std::optional<std::string> SaveFileName(const TFileDialogOptions& options) override;

@@ -87,5 +87,20 @@ TEST_F(DesignerWiringTest, EndingTheProgramAsksTheOpenDesignerAboutUnsavedChange
   EXPECT_EQ(ReadFile(SettingsPath("data1.ini")), "1\r\n0\r\n0\r\n0\r\n");
 }
 
+TEST_F(DesignerWiringTest, CancellingTheQuestionAtTheEndKeepsTheProgramAndTheEdit) {
+  program.Show();
+  program.StartWindow().LoginOkClick();
+  program.StartWindow().Entwurf1Click();
+  OpenLabelWithABox();
+  Designer().Document().Modified = true;
+  dialogs.AnswerCancel();
+  EXPECT_FALSE(program.StartWindow().close());
+  EXPECT_EQ(dialogs.Questions().back().Kind, TScriptedDialogs::TKind::YesNoCancel);
+  EXPECT_TRUE(program.StartWindow().isVisible());
+  EXPECT_TRUE(Designer().isVisible());
+  EXPECT_TRUE(Designer().Document().Modified);
+  EXPECT_EQ(Designer().Document().ObjectCount(), 1);
+}
+
 }  // namespace
 }  // namespace quorvel

@@ -85,6 +85,14 @@ class TDesignerFixture : public ::testing::Test {
     ADD_FAILURE() << caption;
     return nullptr;
   }
+  // Chooses the object in the object list as the user does.
+  void ChooseInList(const char* name) {
+    auto* list = Child<QComboBox>("ObjectList");
+    int index = list->findText(name);
+    ASSERT_GE(index, 0) << name;
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+  }
   std::vector<std::string> ListNames() {
     std::vector<std::string> names;
     auto* list = Child<QComboBox>("ObjectList");

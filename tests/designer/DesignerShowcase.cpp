@@ -48,9 +48,11 @@ int main(int argc, char* argv[]) {
   TShowcaseDialogs dialogs(label);
   quorvel::TPdfPrinter printer(folder.filePath("druck.pdf").toStdString(), 195, 288, 300);
   quorvel::TForm2 designer(dialogs, printer);
-  designer.TopBar().Menu().Open->trigger();  for (const QString& text : args) {
+  designer.TopBar().Menu().Open->trigger();
+  for (const QString& text : args) {
     if (text.startsWith("--select=")) {
-      designer.findChild<QComboBox*>("ObjectList")->setEditText(text.mid(9));
+      auto* list = designer.findChild<QComboBox*>("ObjectList");
+      list->setCurrentIndex(list->findText(text.mid(9)));
       designer.ObjectPanel().Properties().obox_click();
       continue;
     }

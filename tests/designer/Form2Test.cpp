@@ -89,7 +89,7 @@ class Form2Test : public ::testing::Test {
   }
   QAction* ToolbarButton(const QString& hint) {
     for (QAction* action : Child<QToolBar>("ToolBar")->actions())
-      if (action->toolTip() == hint) return action;
+      if (action->text() == hint) return action;
     ADD_FAILURE() << hint.toStdString();
     return nullptr;
   }
@@ -135,7 +135,7 @@ TEST_F(Form2Test, ShowsEveryCaptionAndDefault) {
         "übernehmen", "Objekt löschen"})
     EXPECT_TRUE(captions.count(QString::fromUtf8(caption))) << caption;
   EXPECT_EQ(Button("Vorschau")->toolTip(), "Etikett-Vorschau");
-  EXPECT_EQ(Button("Drucken")->toolTip(), "Etikett drucken");
+  EXPECT_EQ(Button("Drucken")->toolTip(), "Etikett drucken (Ctrl+P)");  // the hint with its keys
   EXPECT_EQ(Child<QRadioButton>("Portrait")->text(), "Hochformat");
   EXPECT_EQ(Child<QRadioButton>("Landscape")->text(), "Querformat");
 
@@ -150,7 +150,8 @@ TEST_F(Form2Test, ShowsEveryCaptionAndDefault) {
   EXPECT_EQ(Child<QComboBox>("SnapGrid")->currentText(), "10");
   EXPECT_EQ(Child<QComboBox>("FontName")->currentText(), "Arial");
   EXPECT_EQ(Child<QComboBox>("FontName")->toolTip(), "Font Name");
-  EXPECT_EQ(Child<QComboBox>("ObjectList")->currentText(), "Objektliste");
+  EXPECT_EQ(Child<QComboBox>("ObjectList")->placeholderText(), "Objektliste");
+  EXPECT_FALSE(Child<QComboBox>("ObjectList")->isEditable());
   EXPECT_EQ(Child<QComboBox>("PrinterBox")->itemText(0), "PDF");
   EXPECT_EQ(Child<QComboBox>("PrinterBox")->itemText(1), "PDF-Datei");  // always offered
   auto* presets = Child<QComboBox>("PresetList");
@@ -222,6 +223,20 @@ TEST_F(Form2Test, TheSurfaceShowsWhatTheElementsPaint) {
   // A change the element asks to be repainted shows at once.
   Form().Document().Object(1).Shape().SetBrushColor(clLime);
   QTRY_COMPARE(Form().DesignPage().Surface().grab().toImage().pixelColor(500, 420), QColor(Qt::green));
+}
+
+// The label is a white sheet with a grey edge and a shadow on a grey ground.
+TEST_F(Form2Test, TheLabelsEdgeShowsOnTheSurface) {
+  Form().show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form()));
+  TDesignPage& page = Form().DesignPage();
+  QRect label = page.Surface().geometry();
+  QImage shown = page.grab().toImage();
+  int y = label.top() + 20;
+  EXPECT_EQ(shown.pixel(label.right() - 5, y), QColor(Qt::white).rgb());
+  EXPECT_EQ(shown.pixel(label.right(), y), TDesignPanel::kEdge);
+  EXPECT_EQ(shown.pixel(label.right() + 2, y), TDesignPage::kShadow);
+  EXPECT_EQ(shown.pixel(label.right() + TDesignPage::kShadowOffset + 2, y), TDesignPage::kBackground);
 }
 
 TEST_F(Form2Test, MouseEventsOnTheSurfaceReachTheObjectsControl) {
@@ -358,6 +373,7 @@ TEST_F(Form2Test, ToolbarAndMenuDriveTheDocumentCommands) {
 TEST_F(Form2Test, ClosingAsksWritesTheSettingsAndStaysOpenWhenThatFails) {
   Form().show();
   Type("SheetWidth", "190");
+  dialogs_.AnswerNo();  // the sheet width is a change of the label
   EXPECT_TRUE(Form().close());
   EXPECT_EQ(ReadFile(SettingsPath("data2.ini")).substr(0, 11), "1\r\n0\r\n190\r\n");
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <functional>
 
 #include "LabelFileSupport.h"
 #include "document/DesignerSettings.h"
@@ -27,6 +28,7 @@ class TRecordingView : public IDocumentView {
   void ReturnToFullSize() override { ++returns; }
   void DocumentReplaced() override { ++replacements; }
   void SettingsChanged() override {}
+  void LabelChanged() override {}
   int returns = 0;
   int replacements = 0;
 };
@@ -102,7 +104,7 @@ TEST_F(DocumentCommandsTest, NewWithChangesAnsweredNoDiscardsThem) {
   Change(20);
   dialogs_.AnswerNo();
   commands_.New();
-  EXPECT_EQ(Asked(), (std::vector<TKind>{TKind::YesNo}));
+  EXPECT_EQ(Asked(), (std::vector<TKind>{TKind::YesNoCancel}));
   EXPECT_EQ(dialogs_.Questions()[0].Text, kSaveChanges);
   EXPECT_EQ(document_.ObjectCount(), 0);
   EXPECT_FALSE(document_.Modified);
@@ -114,7 +116,7 @@ TEST_F(DocumentCommandsTest, NewWithChangesAnsweredYesSavesToTheSavedFileWithout
   Change(30);
   dialogs_.AnswerYes();
   commands_.New();
-  EXPECT_EQ(Asked(), (std::vector<TKind>{TKind::YesNo}));
+  EXPECT_EQ(Asked(), (std::vector<TKind>{TKind::YesNoCancel}));
   EXPECT_EQ(ReadFile(Path("a.lab")), CrLf({kDefaultHeader, BoxLine(30)}));
   EXPECT_EQ(document_.ObjectCount(), 0);
 }
@@ -179,19 +181,35 @@ TEST_F(DocumentCommandsTest, SaveAsToANewFileAsksNothingMoreAndCancelOrEmptyName
   EXPECT_EQ(Asked(), (std::vector<TKind>{TKind::SaveFile, TKind::SaveFile, TKind::SaveFile}));
 }
 
-TEST_F(DocumentCommandsTest, OpenAfterCancellingTheSaveDialogSavesNothingAndStillOpens) {
+// Cancel, and a save the user wanted that then did not happen (its dialog
+// cancelled, overwriting refused), stop the command: nothing is lost.
+TEST_F(DocumentCommandsTest, CancelOrAWantedSaveThatDoesNotHappenStopsTheCommand) {
   WriteFile(Path("anderes.lab"), CrLf({"70;40;;;;;;;;;;1;;", BoxLine(99)}));
+  WriteFile(Path("da.lab"), "alt");
+  const std::pair<const char*, std::function<void()>> kAnswers[] = {
+      {"Abbrechen", [&] { dialogs_.AnswerCancel(); }},
+      {"Ja, Dialog abgebrochen", [&] { dialogs_.AnswerYes(), dialogs_.AnswerCancel(); }},
+      {"Ja, nicht überschreiben", [&] { dialogs_.AnswerYes(), dialogs_.AnswerFile(Path("da.lab")), dialogs_.AnswerNo(); }},
+  };
+  const std::pair<const char*, std::function<bool()>> kCommands[] = {
+      {"neu", [&] { return commands_.New(), true; }},
+      {"öffnen", [&] { return commands_.Open(), true; }},
+      {"Datei öffnen", [&] { return commands_.OpenFile(Path("anderes.lab")), true; }},
+      {"Ende", [&] { return !commands_.Close(); }},
+  };
   Change(1);
-  dialogs_.AnswerYes();
-  dialogs_.AnswerCancel();  // the save dialog
-  dialogs_.AnswerFile(Path("anderes.lab"));
-  commands_.Open();
-  EXPECT_EQ(Asked(), (std::vector<TKind>{TKind::YesNo, TKind::SaveFile, TKind::OpenFile}));
-  EXPECT_EQ(document_.Layout.LabelWidth, "70");
-  EXPECT_EQ(document_.Object(1).Left, 99);
-  EXPECT_TRUE(document_.HasLoadedFile);
-  EXPECT_FALSE(document_.HasSavedFile);
-  EXPECT_EQ(view_.replacements, 1);
+  for (const auto& [answer, script] : kAnswers)
+    for (const auto& [command, run] : kCommands) {
+      script();
+      EXPECT_TRUE(run()) << command << ", " << answer;
+      EXPECT_EQ(document_.ObjectCount(), 1) << command << ", " << answer;
+      EXPECT_EQ(document_.Object(1).Left, 1) << command << ", " << answer;
+      EXPECT_TRUE(document_.Modified) << command << ", " << answer;
+      ExpectEverythingAnswered();
+    }
+  EXPECT_EQ(view_.replacements, 0);
+  EXPECT_EQ(ReadFile(Path("da.lab")), "alt");
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(SettingsPath("data2.ini"))));
 }
 
 TEST_F(DocumentCommandsTest, OpenThatIsCancelledLeavesTheLabelAsItWas) {
