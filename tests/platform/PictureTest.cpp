@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QDir>
 #include <QImage>
 #include <cstdio>
 #include <vector>
@@ -100,6 +101,17 @@ TEST_F(PictureTest, ReadsJpegInEveryColourModel) {
     EXPECT_NEAR(got.green(), c.Expected.green(), 6) << c.Name;
     EXPECT_NEAR(got.blue(), c.Expected.blue(), 6) << c.Name;
   }
+}
+
+TEST_F(PictureTest, PicturesInFoldersOfAnyNameAreRead) {
+  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(dir_.Path("Müller/Łódź"))));
+  for (const char* name : {"Müller/Łódź/你好.jpg", "Müller/Łódź/Ελλάδα.bmp"}) {
+    std::string bytes = std::string(name).ends_with(".bmp") ? BmpBytes(4, 4) : EncodeJpeg(4, 4, JCS_RGB, {0, 0, 255}, false);
+    TPicture picture;
+    picture.LoadFromFile(Write(name, bytes));
+    EXPECT_EQ(picture.Image().width(), 4) << name;
+  }
+  EXPECT_NE(LoadMessage(dir_.Path("Müller/Łódź/fehlt.jpg")).find("Müller/Łódź/fehlt.jpg"), std::string::npos);
 }
 
 TEST_F(PictureTest, BrokenJpegFilesGiveAMessageNamingTheFile) {
