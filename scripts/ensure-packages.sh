@@ -8,6 +8,7 @@ QUORVEL_PACKAGES=(
   qt6-base-dev libgl-dev libjpeg62-turbo-dev libcups2-dev
   libgtest-dev libgmock-dev libbenchmark-dev libzxing-dev
   fonts-liberation fonts-liberation2 poppler-utils xvfb xauth
+  fonts-droid-fallback  # glyphs for Chinese, Japanese and Korean, which the tests print
   qt6-translations-l10n desktop-file-utils appstream shared-mime-info
 )
 

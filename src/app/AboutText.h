@@ -31,8 +31,7 @@ inline std::string DistributorWebAddress() { return std::string("https://") + Di
 
 inline constexpr char ReleaseDate[] = "13.05.2026";
 
-// The twelve lines of the about window in the table's current language
-// (Windows-1252).
+// The twelve lines of the about window in the table's current language.
 std::vector<std::string> AboutLines(TLanguageTable& texts);
 
 }  // namespace quorvel

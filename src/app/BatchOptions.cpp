@@ -17,7 +17,7 @@ using TSetter = std::function<void(TBatchOptions&, const std::string&)>;
 int Number(const std::string& option, const std::string& value, int min, int max) {
   auto refuse = [&] {
     return EUsageError(option + " erwartet eine ganze Zahl von " + std::to_string(min) + " bis " +
-                       std::to_string(max) + ", nicht " + Utf8FromCp1252(QuotedForMessage(Cp1252FromUtf8(value))));
+                       std::to_string(max) + ", nicht " + QuotedForMessage(value));
   };
   int number = 0;
   try {
@@ -29,15 +29,6 @@ int Number(const std::string& option, const std::string& value, int min, int max
   return number;
 }
 
-// File names the document keeps go through Windows-1252; one it cannot hold
-// would name another file.
-std::string Representable(const std::string& option, const std::string& path) {
-  if (Utf8FromCp1252(Cp1252FromUtf8(path)) != path)
-    throw EUsageError(option + ": Der Dateiname " + Utf8FromCp1252(QuotedForMessage(Cp1252FromUtf8(path))) +
-                      " enthält Zeichen, die in Etikettdateien nicht vorkommen können");
-  return path;
-}
-
 constexpr int kMaxSheetMm = 5000;  // PDF pages end at 200 inches
 constexpr int kMaxLines = 1'000'000'000;
 constexpr int kMaxColumn = 100'000;
@@ -47,7 +38,7 @@ const std::map<std::string, TSetter>& ValueOptions() {
       {"--pdf", [](TBatchOptions& o, const std::string& v) { o.PdfFile = v; }},
       {"--printer", [](TBatchOptions& o, const std::string& v) { o.PrinterName = v; }},
       {"--png", [](TBatchOptions& o, const std::string& v) { o.PngFile = v; }},
-      {"--save", [](TBatchOptions& o, const std::string& v) { o.SaveFile = Representable("--save", v); }},
+      {"--save", [](TBatchOptions& o, const std::string& v) { o.SaveFile = v; }},
       {"--dpi", [](TBatchOptions& o, const std::string& v) { o.Dpi = Number("--dpi", v, 10, 2400); }},
       {"--copies", [](TBatchOptions& o, const std::string& v) { o.Copies = Number("--copies", v, 1, kMaxCopies); }},
       {"--start",
@@ -55,11 +46,11 @@ const std::map<std::string, TSetter>& ValueOptions() {
          std::size_t slash = v.find('/');
          if (slash == std::string::npos)
            throw EUsageError("--start erwartet ZEILE/SPALTE, nicht " +
-                             Utf8FromCp1252(QuotedForMessage(Cp1252FromUtf8(v))));
+                             QuotedForMessage(v));
          o.StartRow = Number("--start (Zeile)", v.substr(0, slash), 1, kMaxLines);
          o.StartColumn = Number("--start (Spalte)", v.substr(slash + 1), 1, kMaxLines);
        }},
-      {"--series", [](TBatchOptions& o, const std::string& v) { o.SeriesFile = Representable("--series", v); }},
+      {"--series", [](TBatchOptions& o, const std::string& v) { o.SeriesFile = v; }},
       {"--from", [](TBatchOptions& o, const std::string& v) { o.FirstLine = Number("--from", v, 1, kMaxLines); }},
       {"--to", [](TBatchOptions& o, const std::string& v) { o.LastLine = Number("--to", v, 1, kMaxLines); }},
       {"--each", [](TBatchOptions& o, const std::string& v) { o.EachCount = Number("--each", v, 1, kMaxLineCopies); }},
@@ -120,12 +111,12 @@ TBatchOptions ParseBatchArguments(const std::vector<std::string>& arguments) {
       if (i + 1 >= arguments.size()) throw EUsageError(argument + " erwartet einen Wert");
       setter->second(options, arguments[++i]);
     } else if (argument.starts_with("-") && argument != "-") {
-      throw EUsageError("Unbekannte Option " + Utf8FromCp1252(QuotedForMessage(Cp1252FromUtf8(argument))));
+      throw EUsageError("Unbekannte Option " + QuotedForMessage(argument));
     } else if (options.LabelFile.empty()) {
-      options.LabelFile = Representable("Etikettdatei", argument);
+      options.LabelFile = argument;
     } else {
       throw EUsageError("Mehr als eine Etikettdatei angegeben: " +
-                        Utf8FromCp1252(QuotedForMessage(Cp1252FromUtf8(argument))));
+                        QuotedForMessage(argument));
     }
   }
   CheckCombination(options);

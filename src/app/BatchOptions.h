@@ -7,9 +7,8 @@
 namespace quorvel {
 
 // What one run of quorvel-batch is asked to do. Numbers are checked
-// against their ranges when the command line is read. File names are as
-// given (UTF-8 bytes); those the document keeps (label, series, saved label)
-// must be expressible in Windows-1252.
+// against their ranges when the command line is read. File names are kept
+// as given: the system's bytes.
 struct TBatchOptions {
   std::string LabelFile;
   std::string PdfFile;

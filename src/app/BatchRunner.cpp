@@ -19,7 +19,7 @@
 #include "platform/ReadableFile.h"
 #include "platform/Rounding.h"
 #include "platform/SafeFile.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 #include "print/LabelPrinting.h"
 #include "print/PrintCheck.h"
 #include "print/SeriesPrint.h"
@@ -51,7 +51,7 @@ struct TStopped {
 // thin modules only warn unless --strict.
 bool AcceptFindings(const TPrintCheck& check, const TBatchOptions& options, std::ostream& errors) {
   bool refused = !options.AllowInvalid && (check.Blocking() || options.Strict);
-  errors << Utf8FromCp1252(FindingsText(check, TPrintCheck::kMaxKept));
+  errors << FindingsText(check, TPrintCheck::kMaxKept);
   if (!refused && !check.Empty()) errors << "Es wird trotzdem gedruckt.\n";
   return !refused;
 }
@@ -94,22 +94,22 @@ void ApplyOverrides(TLabelDocument& document, const TBatchOptions& options) {
   if (options.SheetHeight) document.Layout.SheetHeight = std::to_string(*options.SheetHeight);
   if (options.Landscape) document.Landscape = *options.Landscape;
   if (options.QuantityColumn) document.QuantityColumn = std::to_string(*options.QuantityColumn);
-  if (options.SeriesFile) document.SeriesFileName = Cp1252FromUtf8(*options.SeriesFile);
-  if (!options.PrinterName.empty()) document.PrinterName = Cp1252FromUtf8(options.PrinterName);
+  if (options.SeriesFile) document.SeriesFileName = *options.SeriesFile;
+  if (!options.PrinterName.empty()) document.PrinterName = options.PrinterName;
 }
 
 // Refuses an output path that names the label, its series file or one of
 // its pictures, however it is spelt, before anything is written.
 void CheckOutputsSpareInputs(const TLabelDocument& document, const TBatchOptions& options) {
   std::vector<std::pair<std::string, const char*>> inputs = {
-      {NativePath(Cp1252FromUtf8(options.LabelFile)), "die Etikettdatei"}};
-  if (options.PrintsSeries()) inputs.push_back({NativePath(document.SeriesFileName), "die Seriendatei"});
+      {options.LabelFile, "die Etikettdatei"}};
+  if (options.PrintsSeries()) inputs.push_back({document.SeriesFileName, "die Seriendatei"});
   for (int slot = 1; slot <= document.ObjectCount(); ++slot) {
     const TLabelObject& object = document.Object(slot);
     if (!object.Deleted && object.Kind() == TObjectKind::okPicture && !object.PictureFile.empty())
-      inputs.push_back({NativePath(object.PictureFile), "eine Bilddatei des Etiketts"});
+      inputs.push_back({object.PictureFile, "eine Bilddatei des Etiketts"});
   }
-  std::string save = options.SaveFile.empty() ? "" : NativePath(Cp1252FromUtf8(options.SaveFile));
+  std::string save = options.SaveFile.empty() ? "" : options.SaveFile;
   for (const std::string& output : {options.PdfFile, options.PngFile, save})
     for (const auto& [input, what] : inputs)
       if (!output.empty() && SameFile(output, input))
@@ -136,12 +136,12 @@ void RenderPng(TLabelDocument& document, TSafeFile& file, int dpi, const TFindin
   int width = RoundHalfEven(StrToFloat(document.Layout.LabelWidth) * pixelsPerMm);
   int height = RoundHalfEven(StrToFloat(document.Layout.LabelHeight) * pixelsPerMm);
   if (width <= 0 || height <= 0 || static_cast<long long>(width) * height > 200'000'000LL)
-    throw EUserError(Cp1252FromUtf8("Das Etikett ist für ein Bild zu groß oder leer"));
+    throw EUserError(std::string("Das Etikett ist für ein Bild zu groß oder leer"));
   ConfirmFindings(CheckLabel(document, {pixelsPerMm, pixelsPerMm}, 1), gate);
   TBitmap bitmap(width, height, dpi);
   ausgabe_etikett(document, bitmap.Canvas(), 0, 0, {pixelsPerMm, pixelsPerMm});
   if (!bitmap.Image().save(&file.Device(), "PNG"))
-    throw EUserError("Die Datei " + DisplayPath(file.Target()) + Cp1252FromUtf8(" kann nicht geschrieben werden"));
+    throw EUserError("Die Datei " + DisplayPath(file.Target()) + " kann nicht geschrieben werden");
 }
 
 void LoadLabel(TLabelDocument& document, const std::string& path) {
@@ -187,9 +187,9 @@ int TBatchRunner::RunGuarded(const TBatchOptions& options, std::string& failure)
     return 2;
   } catch (const EAbort& e) {
     // The check's findings are on standard error already.
-    failure = Utf8FromCp1252(e.what()) + "; keine Ausgabe geschrieben";
+    failure = std::string(e.what()) + "; keine Ausgabe geschrieben";
   } catch (const EUserError& e) {
-    failure = Utf8FromCp1252(e.what());
+    failure = e.what();
   } catch (const std::bad_alloc&) {
     failure = "Nicht genug Arbeitsspeicher; keine Ausgabe geschrieben";
   } catch (const std::exception& e) {
@@ -205,7 +205,7 @@ int TBatchRunner::WriteReport(const TBatchOptions& options, const std::string& f
     WriteFileSafely(options.ReportFile, JobReportJson(options.LabelFile, jobs_, failure));
     return status;
   } catch (const EUserError& e) {
-    errors_ << Utf8FromCp1252(e.what()) << '\n';
+    errors_ << e.what() << '\n';
     return status == 0 ? 1 : status;
   }
 }
@@ -237,12 +237,12 @@ void TBatchRunner::Print(TLabelPrinting& printing, const TBatchOptions& options,
 void TBatchRunner::RunJobs(TLabelDocument& document, const TBatchOptions& options, IDialogs& dialogs) {
   TPrintableSize size = ReadPrintableSize(document.Layout, dialogs);
   QTemporaryDir folder;
-  if (!folder.isValid()) throw EUserError(Cp1252FromUtf8("Kein Platz für die Druckaufträge im temporären Ordner"));
+  if (!folder.isValid()) throw EUserError(std::string("Kein Platz für die Druckaufträge im temporären Ordner"));
   auto pdfPrinter = [&](const std::string& path) {
     return TPdfPrinter(path, size.Width, size.Height, Resolution(options.Dpi, 600));
   };
   // The plan: what each sheet of the whole run holds, read as printing reads it.
-  TPdfPrinter planner = pdfPrinter(folder.filePath("plan.pdf").toStdString());
+  TPdfPrinter planner = pdfPrinter(FromQPath(folder.filePath("plan.pdf")));
   TLabelPrinting planning(document, planner, dialogs);
   TStartCell start{std::to_string(options.StartRow), std::to_string(options.StartColumn)};
   std::vector<TSheetContents> sheets = options.PrintsSeries() ? PlanSeries(planning, SeriesOptions(options))
@@ -256,12 +256,12 @@ void TBatchRunner::RunJobs(TLabelDocument& document, const TBatchOptions& option
   long long last = std::min<long long>(LastSheet(options), static_cast<long long>(sheets.size()));
   long long first = options.FromSheet.value_or(1);
   if (first > last)
-    throw EUserError(Cp1252FromUtf8("Der Druck hat nur ") + std::to_string(sheets.size()) +
-                     Cp1252FromUtf8(" Blätter; --from-sheet ") + std::to_string(first) + Cp1252FromUtf8(" liegt dahinter"));
+    throw EUserError(std::string("Der Druck hat nur ") + std::to_string(sheets.size()) +
+                     " Blätter; --from-sheet " + std::to_string(first) + " liegt dahinter");
   std::vector<TPrintedJob> jobs =
       SplitIntoJobs(sheets, first, last, options.JobSheets.value_or(kMaxSheets), options.PrinterName);
   for (TPrintedJob& job : jobs) {
-    std::string path = folder.filePath(QString("job-%1.pdf").arg(job.FirstSheet)).toStdString();
+    std::string path = FromQPath(folder.filePath(QString("job-%1.pdf").arg(job.FirstSheet)));
     {
       TPdfPrinter pdf = pdfPrinter(path);
       TLabelPrinting printing(document, pdf, dialogs);
@@ -292,13 +292,13 @@ void TBatchRunner::WaitForJobs() {
   std::string failed;
   for (const TPrintedJob& job : jobs_)
     if (!Succeeded(*job.State)) failed += "\n  " + DescribeJob(job);
-  if (!failed.empty()) throw EUserError(Cp1252FromUtf8("Nicht gedruckt wurden:" + failed));
+  if (!failed.empty()) throw EUserError("Nicht gedruckt wurden:" + failed);
 }
 
 int TBatchRunner::RunOutputs(const TBatchOptions& options) {
   TStderrDialogs dialogs;
   TLabelDocument document;
-  LoadLabel(document, Cp1252FromUtf8(options.LabelFile));
+  LoadLabel(document, options.LabelFile);
   ApplyOverrides(document, options);
   CheckOutputsSpareInputs(document, options);
   ThrowIfStopped();
@@ -334,7 +334,7 @@ int TBatchRunner::RunOutputs(const TBatchOptions& options) {
   ThrowIfStopped();
   if (pdf) pdf->Commit();
   if (png) png->Commit();
-  if (!options.SaveFile.empty()) save_label(document, Cp1252FromUtf8(options.SaveFile));
+  if (!options.SaveFile.empty()) save_label(document, options.SaveFile);
   return 0;
 }
 

@@ -3,7 +3,7 @@
 #include <QFileInfo>
 
 #include "designer/Form2.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 
@@ -18,7 +18,7 @@ void TDesktopProgram::Start(const QString& labelFile) {
   if (labelFile.isEmpty()) return;
   program_.StartWindow().LoginOkClick();
   program_.ShowDesigner();
-  Designer().OpenLabel(FromQString(QFileInfo(labelFile).absoluteFilePath()));
+  Designer().OpenLabel(FromQPath(QFileInfo(labelFile).absoluteFilePath()));
 }
 
 int TDesktopProgram::Run(const QString& labelFile) {

@@ -17,7 +17,7 @@
 #include "app/ManualFile.h"
 #include "document/DesignerSettings.h"
 #include "platform/Color.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 namespace {
@@ -214,7 +214,7 @@ void TForm1::Entwurf1Click() {
 
 // Whether a viewer opens is not reported, as with the web site.
 void TForm1::Gesamtdoku1Click() {
-  launcher_.OpenDocument(FromQString(FindManual(QCoreApplication::applicationDirPath(), QUORVEL_DOC_FROM_BIN)));
+  launcher_.OpenDocument(FromQPath(FindManual(QCoreApplication::applicationDirPath(), QUORVEL_DOC_FROM_BIN)));
 }
 
 void TForm1::TalvernimInternet1Click() { launcher_.OpenDocument(DistributorWebAddress()); }

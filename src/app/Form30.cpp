@@ -9,7 +9,7 @@
 #include "app/AboutText.h"
 #include "app/Artwork.h"
 #include "platform/Color.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 namespace {

@@ -5,8 +5,8 @@
 namespace quorvel {
 namespace {
 
-// The texts the program shows, one column per language (UTF-8 here,
-// converted to Windows-1252 when a language is filled in).
+// The texts the program shows, one column per language (UTF-8, as
+// all text inside the program).
 struct TTextRow {
   int Number;
   const char* Texts[4];  // German, French, English, Portuguese
@@ -55,7 +55,7 @@ void TLanguageTable::FillEnglish() { Fill(lgEnglish); }
 void TLanguageTable::FillPortuguese() { Fill(lgPortuguese); }
 
 void TLanguageTable::Fill(int language) {
-  for (const TTextRow& row : kTextRows) TextTable[row.Number - 1] = Cp1252FromUtf8(row.Texts[language - 1]);
+  for (const TTextRow& row : kTextRows) TextTable[row.Number - 1] = row.Texts[language - 1];
 }
 
 }  // namespace quorvel

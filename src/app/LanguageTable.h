@@ -22,7 +22,7 @@ class TLanguageTable {
   // The texts change on the next lookup.
   void SetLanguage(int language);
 
-  // The Windows-1252 text of slot number (1..SlotCount) in CurrentLanguage;
+  // The text of slot number (1..SlotCount) in CurrentLanguage;
   // an empty text for a slot no language fills, or a number out of range.
   std::string sprachtext(int number);
 

@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "platform/Errors.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 namespace {
@@ -34,7 +34,7 @@ std::vector<std::string> TQtPrinter::PrinterNames() {
 void TQtPrinter::SelectPrinter(int index) {
   QStringList names = QPrinterInfo::availablePrinterNames();
   if (index < 0 || index >= names.size())
-    throw EPrinterError(names.isEmpty() ? std::string(kNoPrinter) : Cp1252FromUtf8("Ungültiger Drucker ausgewählt"));
+    throw EPrinterError(names.isEmpty() ? std::string(kNoPrinter) : std::string("Ungültiger Drucker ausgewählt"));
   printer_->setOutputFormat(QPrinter::NativeFormat);
   printer_->setPrinterName(names[index]);
   index_ = index;
@@ -78,11 +78,11 @@ int TQtPrinter::PixelsPerInch() { return printer_->resolution(); }
 
 void TQtPrinter::BeginDoc() {
   RequirePrinter();
-  if (Printing()) throw EPrinterError(Cp1252FromUtf8("Der Druckauftrag läuft bereits"));
+  if (Printing()) throw EPrinterError(std::string("Der Druckauftrag läuft bereits"));
   painter_ = std::make_unique<QPainter>();
   if (!painter_->begin(printer_.get())) {
     painter_.reset();
-    throw EPrinterError(Cp1252FromUtf8("Der Druckauftrag kann nicht beginnen"));
+    throw EPrinterError(std::string("Der Druckauftrag kann nicht beginnen"));
   }
   canvas_ = std::make_unique<TCanvas>(*painter_, printer_->resolution(), true);
 }
@@ -99,7 +99,7 @@ void TQtPrinter::EndDoc() {
 }
 
 TCanvas& TQtPrinter::Canvas() {
-  if (!canvas_) throw EPrinterError(Cp1252FromUtf8("Es läuft kein Druckauftrag"));
+  if (!canvas_) throw EPrinterError(std::string("Es läuft kein Druckauftrag"));
   return *canvas_;
 }
 

@@ -7,7 +7,7 @@
 
 #include "app/LanguageFile.h"
 #include "document/DesignerSettings.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 

@@ -7,6 +7,7 @@
 #include "barcode/Code39Encoder.h"
 #include "barcode/EanEncoder.h"
 #include "barcode/TwoOfFiveEncoder.h"
+#include "platform/TextCodec.h"
 
 namespace quorvel {
 namespace {
@@ -28,7 +29,7 @@ TModuleString EncodeValid(TTypBarCode type, std::string_view value, const TEncod
     case bcJAN13:
     case bcISBN: {
       // Encode the check digit that validation computed, never a stale one.
-      std::string ean = type == bcEan13   ? CompleteCheckDigit(bcEan13, value)
+      std::string ean = type == bcEan13   ? CompleteCheckDigitOfBytes(bcEan13, value)
                         : type == bcJAN13 ? JanConversion(value)
                                           : IsbnConversion(value);
       TModuleString symbol = EncodeEan13(ean);
@@ -36,7 +37,7 @@ TModuleString EncodeValid(TTypBarCode type, std::string_view value, const TEncod
       return symbol;
     }
     case bcEan8:
-    case bcJAN8: return EncodeEan8(CompleteCheckDigit(bcEan8, value));
+    case bcJAN8: return EncodeEan8(CompleteCheckDigitOfBytes(bcEan8, value));
     case bcCode128: return EncodeCode128(value, false, options.AutoCheckDigit);
     case bcEan128: return EncodeCode128(value, true, options.AutoCheckDigit);
     case bcCode39Standard: return EncodeCode39(value);
@@ -54,7 +55,7 @@ TModuleString EncodeValid(TTypBarCode type, std::string_view value, const TEncod
 TEncodedBarCode EncodeBarCode(TTypBarCode type, std::string_view value, const TEncodeOptions& options) {
   TEncodedBarCode result;
   result.Validation = ValidateBarCode(type, value);
-  if (result.Validation.Valid()) result.Symbol = EncodeValid(type, value, options);
+  if (result.Validation.Valid()) result.Symbol = EncodeValid(type, Cp1252FromUtf8(value), options);
   return result;
 }
 
@@ -63,10 +64,13 @@ std::string HumanReadableText(TTypBarCode type, std::string_view value) {
 }
 
 std::string ApplyLabelMask(std::string_view text, std::string_view mask) {
-  std::string label(text);
-  for (size_t i = 0; i < label.size() && i < mask.size(); ++i)
-    if (mask[i] != '_') label[i] = mask[i];
-  return label;
+  std::u32string label = CharactersOf(text);
+  std::u32string masks = CharactersOf(mask);
+  for (size_t i = 0; i < label.size() && i < masks.size(); ++i)
+    if (masks[i] != U'_') label[i] = masks[i];
+  std::string utf8;
+  for (char32_t c : label) utf8 += Utf8Of(c);
+  return utf8;
 }
 
 }  // namespace quorvel

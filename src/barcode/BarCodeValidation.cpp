@@ -5,13 +5,25 @@
 
 #include "barcode/BarCodeInfo.h"
 #include "barcode/CheckDigits.h"
+#include "platform/TextCodec.h"
 
 namespace quorvel {
 namespace {
 
 using enum TLastPaintError;
 
-TValidation CharOutOfSet(size_t index, char c) { return {erCharOutOfSet, static_cast<int>(index) + 1, c}; }
+TValidation CharOutOfSet(size_t index, char c) {
+  return {erCharOutOfSet, static_cast<int>(index) + 1, Utf8FromCp1252(std::string_view(&c, 1))};
+}
+
+// No symbology holds a character beyond Windows-1252; within it, each
+// character is one byte, so the byte positions below are character positions.
+TValidation CheckCodePage(std::string_view value) {
+  std::u32string characters = CharactersOf(value);
+  for (size_t i = 0; i < characters.size(); ++i)
+    if (!Cp1252ByteOf(characters[i])) return {erCharOutOfSet, static_cast<int>(i) + 1, Utf8Of(characters[i])};
+  return {};
+}
 
 TValidation CheckChars(std::string_view tested, const TBarCodeInfo& info) {
   for (size_t i = 0; i < tested.size(); ++i)
@@ -34,7 +46,7 @@ struct TEanLayout {
 // digit computed in place, a space, then an optional add-on.
 TValidation ValidateEan(TTypBarCode type, std::string_view value, const TEanLayout& layout) {
   if (std::ranges::find(layout.Lengths, value.size()) == std::end(layout.Lengths)) return {erBarcodeLengthInvalid};
-  std::string copy = CompleteCheckDigit(layout.CheckPosition == 13 ? TTypBarCode::bcEan13 : TTypBarCode::bcEan8, value);
+  std::string copy = CompleteCheckDigitOfBytes(layout.CheckPosition == 13 ? TTypBarCode::bcEan13 : TTypBarCode::bcEan8, value);
   size_t separator = layout.CheckPosition + 1;
   std::string tested = std::string(Part(copy, 1, separator)) + std::string(Part(copy, separator + 1, separator + 6));
   TValidation result = CheckChars(tested, GetBarCodeInfo(type));
@@ -70,12 +82,7 @@ TValidation ValidateCodabar(std::string_view value) {
   return {};
 }
 
-}  // namespace
-
-bool IsCodabarStartStop(char c) { return c >= 'A' && c <= 'D'; }
-
-TValidation ValidateBarCode(TTypBarCode type, std::string_view value) {
-  if (value.empty()) return {erEmptyCode};
+TValidation ValidateCp1252(TTypBarCode type, std::string_view value) {
   switch (type) {
     case TTypBarCode::bcEan8:
     case TTypBarCode::bcJAN8: return ValidateEan(type, value, {8, {7, 8, 11, 14}});
@@ -91,6 +98,16 @@ TValidation ValidateBarCode(TTypBarCode type, std::string_view value) {
     case TTypBarCode::bcPDF417: return {};
     default: return CheckChars(value, GetBarCodeInfo(type));
   }
+}
+
+}  // namespace
+
+bool IsCodabarStartStop(char c) { return c >= 'A' && c <= 'D'; }
+
+TValidation ValidateBarCode(TTypBarCode type, std::string_view value) {
+  if (value.empty()) return {erEmptyCode};
+  if (TValidation outside = CheckCodePage(value); !outside.Valid()) return outside;
+  return ValidateCp1252(type, Cp1252FromUtf8(value));
 }
 
 }  // namespace quorvel

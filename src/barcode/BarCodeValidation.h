@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "barcode/BarCodeTypes.h"
@@ -11,12 +12,12 @@ namespace quorvel {
 // ErrorPosition; every other outcome sets neither.
 struct TValidation {
   TLastPaintError Error = TLastPaintError::erOK;
-  int ErrorPosition = 0;  // 1-based, in the text that was tested
-  char ErrorChar = 0;
+  int ErrorPosition = 0;  // 1-based, in characters of the text that was tested
+  std::string ErrorChar;  // the character, UTF-8
   bool Valid() const { return Error == TLastPaintError::erOK; }
 };
 
-// Never throws. PDF417 is not validated here (its encoder tests its bytes);
+// The value is UTF-8. Never throws. PDF417 is not validated here (its encoder tests its bytes);
 // symbologies the designer does not offer accept no value at all.
 TValidation ValidateBarCode(TTypBarCode type, std::string_view value);
 

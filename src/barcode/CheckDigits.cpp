@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/TextCodec.h"
+
 namespace quorvel {
 namespace {
 
@@ -58,7 +60,7 @@ std::string JanConversion(std::string_view value) { return CompleteAt(WithoutDas
 
 std::string IsbnConversion(std::string_view value) { return CompleteAt("978" + WithoutDashes(value), 13, Ean13CheckDigit); }
 
-std::string CompleteCheckDigit(TTypBarCode type, std::string_view value) {
+std::string CompleteCheckDigitOfBytes(TTypBarCode type, std::string_view value) {
   switch (type) {
     case TTypBarCode::bcEan8: return CompleteAt(std::string(value), 8, Ean8CheckDigit);
     case TTypBarCode::bcJAN8: return CompleteAt(JanPrefixed(value), 8, Ean8CheckDigit);
@@ -71,6 +73,12 @@ std::string CompleteCheckDigit(TTypBarCode type, std::string_view value) {
     }
     default: return std::string(value);
   }
+}
+
+std::string CompleteCheckDigit(TTypBarCode type, std::string_view value) {
+  // A value beyond the code page is invalid in every symbology: left as it is.
+  if (!FitsCp1252(value)) return std::string(value);
+  return Utf8FromCp1252(CompleteCheckDigitOfBytes(type, Cp1252FromUtf8(value)));
 }
 
 }  // namespace quorvel

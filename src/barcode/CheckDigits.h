@@ -22,8 +22,11 @@ std::string JanConversion(std::string_view value);
 // check digit in place of the ISBN one; an add-on moves along.
 std::string IsbnConversion(std::string_view value);
 
-// What setting a value stores: check digits completed or corrected for the
-// EAN family, JAN values forced to start with 49; others unchanged.
+// What setting a value (UTF-8) stores: check digits completed or corrected
+// for the EAN family, JAN values forced to start with 49; others unchanged.
+// Positions count characters.
 std::string CompleteCheckDigit(TTypBarCode type, std::string_view value);
+// The same on a value's Windows-1252 bytes, as the encoders take them.
+std::string CompleteCheckDigitOfBytes(TTypBarCode type, std::string_view cp1252);
 
 }  // namespace quorvel

@@ -84,7 +84,7 @@ class TCustomEAN : public TControl {
 
   TLastPaintError LastPaintError() const { return lastPaintError_; }
   int ErrorPosition() const { return errorPosition_; }  // 1-based, kept until an error sets it again
-  char ErrorChar() const { return errorChar_; }
+  const std::string& ErrorChar() const { return errorChar_; }  // UTF-8
   const std::string& SetOfChars() const { return GetBarCodeInfo(typBarCode_).Chars; }
 
   // Checks a value against the current symbology and records the outcome.
@@ -154,7 +154,7 @@ class TCustomEAN : public TControl {
   TxbPDF417 pdf417_{*this};
   TLastPaintError lastPaintError_ = TLastPaintError::erOK;
   int errorPosition_ = 0;
-  char errorChar_ = 0;
+  std::string errorChar_;
   std::string paintedModules_;
 };
 

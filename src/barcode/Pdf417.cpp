@@ -6,6 +6,7 @@
 #include "barcode/Pdf417Compaction.h"
 #include "barcode/Pdf417Patterns.h"
 #include "barcode/Pdf417ReedSolomon.h"
+#include "platform/TextCodec.h"
 
 namespace quorvel {
 namespace {
@@ -23,7 +24,6 @@ constexpr std::string_view kStopPattern = "111111101000101001";
 constexpr std::string_view kTruncatedStop = "1";
 constexpr int kRowFrame = 69, kTruncatedRowFrame = 35;  // start, indicators and stop modules
 
-// Messages are Windows-1252: \xF6 is ö, \xFC is ü, \xE4 is ä.
 [[noreturn]] void Refuse(const std::string& message) { throw EPdf417Error(message); }
 
 bool Accepts(xbPDF417Mode mode, unsigned char byte) {
@@ -39,10 +39,16 @@ bool Accepts(xbPDF417Mode mode, unsigned char byte) {
   }
 }
 
-void TestCharacters(std::string_view value, xbPDF417Mode mode) {
-  for (std::size_t i = 0; i < value.size(); ++i)
-    if (!Accepts(mode, static_cast<unsigned char>(value[i])))
-      throw EPdf417Error("Bad char in PDF417, position " + std::to_string(i + 1) + ", char : " + std::string(1, value[i]));
+// The value's bytes: every character in Windows-1252 and in the mode's set,
+// else refused at its character position.
+std::string ValueBytes(std::string_view value, xbPDF417Mode mode) {
+  std::u32string characters = CharactersOf(value);
+  for (std::size_t i = 0; i < characters.size(); ++i) {
+    std::optional<char> byte = Cp1252ByteOf(characters[i]);
+    if (!byte || !Accepts(mode, static_cast<unsigned char>(*byte)))
+      throw EPdf417Error("Bad char in PDF417, position " + std::to_string(i + 1) + ", char : " + Utf8Of(characters[i]));
+  }
+  return Cp1252FromUtf8(value);
 }
 
 // The length descriptor's place, then the compacted value. An empty value has
@@ -91,20 +97,20 @@ TShape Shape(int count, const TPdf417Options& options) {
   int columns = options.Cols <= 0 && options.Rows <= 0 ? kDefaultColumns : options.Cols;
   if (columns > 0) {
     if (columns > kMaxColumns)
-      Refuse("PDF417: " + std::to_string(columns) + " Spalten sind zu viele, m\xF6glich sind 1 bis 30");
+      Refuse("PDF417: " + std::to_string(columns) + " Spalten sind zu viele, möglich sind 1 bis 30");
     int total = std::max(RoundUp(count, columns), kMinRows * columns);
     if (total > kMaxCodewords || total / columns > kMaxRows)
-      Refuse("PDF417: Der Wert ist zu lang f\xFCr ein Symbol mit " + std::to_string(columns) +
-             " Spalten, es h\xE4tte mehr als 90 Zeilen oder 928 Codew\xF6rter");
+      Refuse("PDF417: Der Wert ist zu lang für ein Symbol mit " + std::to_string(columns) +
+             " Spalten, es hätte mehr als 90 Zeilen oder 928 Codewörter");
     return {total / columns, columns};
   }
   if (options.Rows > kMaxRows)
-    Refuse("PDF417: " + std::to_string(options.Rows) + " Zeilen sind zu viele, m\xF6glich sind 3 bis 90");
+    Refuse("PDF417: " + std::to_string(options.Rows) + " Zeilen sind zu viele, möglich sind 3 bis 90");
   int rows = std::max(options.Rows, kMinRows);
   int total = RoundUp(count, rows);
   if (total > kMaxCodewords || total / rows > kMaxColumns)
-    Refuse("PDF417: Der Wert ist zu lang f\xFCr ein Symbol mit " + std::to_string(rows) +
-           " Zeilen, es h\xE4tte mehr als 30 Spalten oder 928 Codew\xF6rter");
+    Refuse("PDF417: Der Wert ist zu lang für ein Symbol mit " + std::to_string(rows) +
+           " Zeilen, es hätte mehr als 30 Spalten oder 928 Codewörter");
   return {rows, total / rows};
 }
 
@@ -116,9 +122,9 @@ struct TPlan {
   TShape Shape;
 };
 
-TPlan Plan(std::string_view value, const TPdf417Options& options) {
-  TestCharacters(value, options.Mode);
-  constexpr const char* tooLong = "PDF417: Der Wert ist zu lang, ein Symbol fasst h\xF6" "chstens 928 Codew\xF6rter";
+TPlan Plan(std::string_view text, const TPdf417Options& options) {
+  const std::string value = ValueBytes(text, options.Mode);
+  constexpr const char* tooLong = "PDF417: Der Wert ist zu lang, ein Symbol fasst höchstens 928 Codewörter";
   if (value.size() > kMaxValueBytes) Refuse(tooLong);
   TPlan plan;
   plan.Codewords = DataCodewords(value, options.Mode);

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "document/DocumentChanges.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 

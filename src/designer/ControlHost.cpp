@@ -9,7 +9,7 @@
 
 #include "platform/Canvas.h"
 #include "platform/Errors.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 namespace {

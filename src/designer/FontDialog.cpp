@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 namespace {

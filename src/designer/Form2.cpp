@@ -21,7 +21,7 @@
 #include "platform/Clipboard.h"
 #include "platform/Printer.h"
 #include "platform/ProcessLauncher.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 #include "print/PrinterChoice.h"
 
 namespace quorvel {

@@ -16,7 +16,7 @@
 #include "designer/TextToolbar.h"
 #include "designer/TopBar.h"
 #include "document/KindDescription.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 namespace {

@@ -27,7 +27,7 @@ bool THandlerGuard::Run(const std::function<void()>& handler) const noexcept {
     internal = "unbekannte Ausnahme";
   }
   try {
-    dialogs_.ShowInternalError(Cp1252FromUtf8("Interner Fehler: ") + internal);
+    dialogs_.ShowInternalError(std::string("Interner Fehler: ") + internal);
   } catch (...) {
     std::cerr << "quorvel: der interne Fehler kann nicht angezeigt werden" << std::endl;
   }

@@ -13,7 +13,6 @@
 #include "platform/Control.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberParsing.h"
-#include "platform/TextCodec.h"
 
 namespace quorvel {
 namespace {
@@ -70,7 +69,7 @@ std::string TObjectCommands::NextName(TObjectKind kind) const {
 bool TObjectCommands::HasRoom() {
   view_.ResetPointer();
   if (!document_.Full()) return true;
-  dialogs_.ShowMessage(Cp1252FromUtf8("Das Etikett hat bereits 60 Objekte; es kann kein weiteres aufnehmen."));
+  dialogs_.ShowMessage(std::string("Das Etikett hat bereits 60 Objekte; es kann kein weiteres aufnehmen."));
   return false;
 }
 
@@ -89,7 +88,7 @@ void TObjectCommands::Remove(TLabelObject& object) {
 void TObjectCommands::Delete() {
   TLabelObject* object = document_.Current();
   if (!object) return;
-  changes_.Change(Cp1252FromUtf8("Löschen ") + object->Name, [&] {
+  changes_.Change(std::string("Löschen ") + object->Name, [&] {
     Remove(*object);
     document_.SelectFirstListed();
   });
@@ -97,7 +96,7 @@ void TObjectCommands::Delete() {
 
 void TObjectCommands::DeleteLast() {
   if (document_.ObjectCount() == 0) return;
-  changes_.Change(Cp1252FromUtf8("letztes löschen"), [&] {
+  changes_.Change(std::string("letztes löschen"), [&] {
     Remove(document_.Object(document_.ObjectCount()));
     document_.DropLast();
     document_.SelectFirstListed();
@@ -105,7 +104,7 @@ void TObjectCommands::DeleteLast() {
 }
 
 void TObjectCommands::DeleteAll() {
-  changes_.Change(Cp1252FromUtf8("alle löschen"), [&] {
+  changes_.Change(std::string("alle löschen"), [&] {
     for (int slot = 1; slot <= document_.ObjectCount(); ++slot) Remove(document_.Object(slot));
     while (document_.ObjectCount() > 0) document_.DropLast();
     document_.SelectFirstListed();
@@ -143,7 +142,7 @@ void TObjectCommands::createobj(int source) {
   if (source < 1 || source > document_.ObjectCount()) return;
   TObjectKind kind = document_.Object(source).Kind();
   if (!Describe(kind).Pasted || !HasRoom()) return;
-  changes_.Change(Cp1252FromUtf8("Einfügen ") + NextName(kind), [&] {
+  changes_.Change(std::string("Einfügen ") + NextName(kind), [&] {
     TLabelObject& copy = Add(kind);
     CopyFields(document_.Object(source), copy);
     copy.UpdateElement(document_.Zoom);
@@ -158,7 +157,7 @@ void TObjectCommands::CopyToClipboard() {
     object->Barcode().CopyToClipboard(clipboard_);
     return;
   }
-  dialogs_.ShowMessage(Cp1252FromUtf8("derzeit nur bei Barcode möglich !"));
+  dialogs_.ShowMessage(std::string("derzeit nur bei Barcode möglich !"));
 }
 
 void TObjectCommands::Refresh() {

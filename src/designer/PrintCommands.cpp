@@ -12,7 +12,7 @@
 #include "document/LabelDocument.h"
 #include "platform/Dialogs.h"
 #include "platform/ProcessLauncher.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 #include "print/PrintCheck.h"
 #include "print/SeriesPrint.h"
 #include "print/SheetSetup.h"
@@ -63,7 +63,7 @@ class TSheetProgressDialog {
 }  // namespace
 
 std::string FindingsQuestion(const TPrintCheck& check) {
-  return Cp1252FromUtf8("Diese Codes würden nicht wie entworfen gedruckt:\n") + FindingsText(check, kFindingsShown) +
+  return std::string("Diese Codes würden nicht wie entworfen gedruckt:\n") + FindingsText(check, kFindingsShown) +
          "\nTrotzdem drucken?";
 }
 
@@ -127,7 +127,7 @@ void TPrintCommands::WithProgress(const std::function<TPrintOutcome()>& job) {
   } forget{printing_};
   TPrintOutcome outcome = job();
   if (outcome.Cancelled)
-    services_.Dialogs.ShowMessage(Cp1252FromUtf8("Der Druck wurde abgebrochen. Gedruckt wurden ") +
+    services_.Dialogs.ShowMessage(std::string("Der Druck wurde abgebrochen. Gedruckt wurden ") +
                                   std::to_string(outcome.Labels) + " Etiketten.");
 }
 
@@ -151,9 +151,9 @@ void TPrintCommands::ShowSeriesFile() {
   const std::string& file = document_.SeriesFileName;
   bool started = false;
   for (const std::string& editor : PlainTextEditors()) {
-    QString program = QStandardPaths::findExecutable(ToQString(editor));
+    QString program = QStandardPaths::findExecutable(ToQPath(editor));
     if (program.isEmpty()) continue;
-    started = services_.Launcher.StartProgram(FromQString(program), {file}, {});
+    started = services_.Launcher.StartProgram(FromQPath(program), {file}, {});
     break;
   }
   if (!started) started = services_.Launcher.OpenDocument(file);

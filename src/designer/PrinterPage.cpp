@@ -8,7 +8,7 @@
 
 #include "document/DocumentChanges.h"
 #include "document/LabelDocument.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 

@@ -12,7 +12,7 @@
 #include "document/DocumentChanges.h"
 #include "document/LabelDocument.h"
 #include "platform/Dialogs.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 namespace {

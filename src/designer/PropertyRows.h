@@ -14,7 +14,7 @@ class TLabelObject;
 // the picker of its value cell.
 struct TPropertyRow {
   std::string Caption;
-  std::string Value;  // Windows-1252
+  std::string Value;  // UTF-8
   TPicker Picker = TPicker::None;
 };
 

@@ -7,7 +7,7 @@
 #include <QMessageBox>
 
 #include "designer/FontDialog.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 namespace {
@@ -15,13 +15,13 @@ namespace {
 QString ApplicationTitle() { return QApplication::applicationDisplayName(); }
 
 std::optional<std::string> RunFileDialog(QWidget* parent, const TFileDialogOptions& options, QFileDialog::AcceptMode mode) {
-  QFileDialog dialog(parent, ToQString(options.Title), ToQString(options.InitialDir), ToQtFilter(options.Filter));
+  QFileDialog dialog(parent, ToQString(options.Title), ToQPath(options.InitialDir), ToQtFilter(options.Filter));
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   if (!options.DefaultExtension.empty()) dialog.setDefaultSuffix(ToQString(options.DefaultExtension));
-  if (!options.FileName.empty()) dialog.selectFile(ToQString(options.FileName));
+  if (!options.FileName.empty()) dialog.selectFile(ToQPath(options.FileName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return FromQString(dialog.selectedFiles().constFirst());
+  return FromQPath(dialog.selectedFiles().constFirst());
 }
 
 }  // namespace

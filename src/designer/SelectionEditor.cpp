@@ -8,7 +8,6 @@
 #include "document/LabelDocument.h"
 #include "platform/Control.h"
 #include "platform/Rounding.h"
-#include "platform/TextCodec.h"
 
 namespace quorvel {
 namespace {
@@ -98,7 +97,7 @@ void TSelectionEditor::HandleDown(THandle handle, int x, int y) {
   handleDragging_[static_cast<int>(handle)] = true;
   anchorX_ = x;
   anchorY_ = y;
-  if (TLabelObject* object = document_.Current()) changes_.BeginDrag(Cp1252FromUtf8("Größe ändern ") + object->Name);
+  if (TLabelObject* object = document_.Current()) changes_.BeginDrag(std::string("Größe ändern ") + object->Name);
 }
 
 void TSelectionEditor::HandleMove(THandle handle, int x, int y) {

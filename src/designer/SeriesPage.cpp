@@ -10,7 +10,7 @@
 
 #include "designer/ButtonPictures.h"
 #include "document/LabelDocument.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 namespace {

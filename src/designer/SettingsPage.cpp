@@ -10,7 +10,7 @@
 
 #include "document/LabelDocument.h"
 #include "document/SheetPresets.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 namespace {
@@ -52,7 +52,7 @@ TSettingsPage::TSettingsPage(TLabelDocument& document, TDocumentChanges& changes
   for (std::size_t i = 0; i < kLayoutFields.size(); ++i, ++row) {
     grid->addWidget(new QLabel(QString::fromUtf8(kLayoutFields[i].Caption)), row, 0);
     measures_[i] = edits_.Add(document_.Layout.*kLayoutFields[i].Text, kMeasureEdits[i].Name, changes,
-                                Cp1252FromUtf8(kLayoutFields[i].Caption));
+                                kLayoutFields[i].Caption);
     measures_[i]->setToolTip(kMeasureEdits[i].Hint);
     grid->addWidget(measures_[i], row, 1);
   }

@@ -14,7 +14,7 @@
 #include "document/DisplayScale.h"
 #include "document/DocumentChanges.h"
 #include "document/LabelDocument.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "designer/ButtonPictures.h"
 #include "designer/TextToolbar.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "document/LabelDocument.h"
 #include "document/TextFile.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 namespace {
@@ -31,7 +31,7 @@ QString SettingsFolder() { return QStandardPaths::writableLocation(QStandardPath
 
 std::string SettingsPath(const std::string& name) {
   const QString folder = SettingsFolder();
-  return folder.isEmpty() ? name : FromQString(folder) + "/" + name;
+  return folder.isEmpty() ? name : FromQPath(folder) + "/" + name;
 }
 
 std::optional<std::vector<std::string>> ReadSettingsFile(const std::string& path) {
@@ -43,7 +43,7 @@ std::optional<std::vector<std::string>> ReadSettingsFile(const std::string& path
 }
 
 void WriteSettingsFile(const std::string& path, const std::vector<std::string>& lines) {
-  QFileInfo(ToQString(path)).dir().mkpath(".");
+  QFileInfo(ToQPath(path)).dir().mkpath(".");
   WriteTextFile(path, lines);
 }
 

@@ -10,8 +10,8 @@
 namespace quorvel {
 namespace {
 
-std::string SaveChangesQuestion() { return Cp1252FromUtf8("Änderungen speichern ? "); }
-std::string OverwriteQuestion() { return Cp1252FromUtf8("Diese Datei ist bereits vorhanden, überschreiben ? "); }
+std::string SaveChangesQuestion() { return std::string("Änderungen speichern ? "); }
+std::string OverwriteQuestion() { return std::string("Diese Datei ist bereits vorhanden, überschreiben ? "); }
 
 }  // namespace
 

@@ -8,7 +8,7 @@
 #include "barcode/Ean.h"
 #include "document/LabelObject.h"
 #include "platform/ImageControl.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 #include "qrcode/Barcode2D_QRCode.h"
 
 namespace quorvel {
@@ -153,7 +153,7 @@ void SeriesBarcode(O& o, const std::string& value) { o.Barcode().SetBarCode(valu
 
 // A value naming no file clears the picture.
 void SeriesPicture(O& o, const std::string& value) {
-  if (!QFileInfo(ToQString(value)).isFile()) return o.Image().SetPicture(TPicture());
+  if (!QFileInfo(ToQPath(value)).isFile()) return o.Image().SetPicture(TPicture());
   // The same unchanged file keeps its picture: the page then embeds it once.
   if (o.Image().Picture().IsLoadedFrom(value)) return;
   TPicture picture;

@@ -31,7 +31,7 @@ enum class TFieldType {
 // The picker a grid value cell offers when it is selected.
 enum class TPicker { None, YesNo, Symbology, Colour, Font, PictureFile };
 
-// A field's value: int for ftInt and ftMeasure, bool, TColor or std::string (Windows-1252).
+// A field's value: int for ftInt and ftMeasure, bool, TColor or std::string (UTF-8).
 using TFieldValue = std::variant<int, bool, TColor, std::string>;
 
 // Where a field takes part; combine them.

@@ -35,8 +35,8 @@ TLabelObject* TLabelDocument::Current() {
 
 TLabelObject& TLabelDocument::Append(std::unique_ptr<TLabelObject> object) {
   if (Full())
-    throw EUserError(Cp1252FromUtf8("Das Etikett hat bereits ") + std::to_string(kSlotCount) +
-                     Cp1252FromUtf8(" Objekte; mehr kann das Programm nicht aufnehmen."));
+    throw EUserError(std::string("Das Etikett hat bereits ") + std::to_string(kSlotCount) +
+                     " Objekte; mehr kann das Programm nicht aufnehmen.");
   // A slot given back by deleting the last object may still hold that object.
   std::unique_ptr<TLabelObject>& slot = slots_[objectCount_];
   Discard(slot);

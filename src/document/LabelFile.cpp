@@ -51,11 +51,11 @@ class TLineWriter {
 // Refuses a value that would split the line it is written to.
 void RequireStorable(std::string_view value, const char* field, std::string_view objectName) {
   if (value.find_first_of(";\r\n") == std::string_view::npos) return;
-  std::string where = "Das Feld \"" + Cp1252FromUtf8(field) + "\"";
+  std::string where = "Das Feld \"" + std::string(field) + "\"";
   if (!objectName.empty()) where += " von " + std::string(objectName);
-  throw EUserError(Cp1252FromUtf8("Das Etikett wurde nicht gespeichert: ") + where +
-                   Cp1252FromUtf8(" enthält \";\" oder einen Zeilenumbruch, die eine Etikettendatei nicht "
-                                  "aufnehmen kann."));
+  throw EUserError(std::string("Das Etikett wurde nicht gespeichert: ") + where +
+                   " enthält \";\" oder einen Zeilenumbruch, die eine Etikettendatei nicht "
+                                  "aufnehmen kann.");
 }
 
 // The settings page's measures, then printer, orientation and series file.
@@ -94,8 +94,8 @@ struct TFilePlace {
 // One message names the file, the line, the field (its name as the kind's
 // description or the settings page give it) and what is wrong.
 [[noreturn]] void Fail(const TFilePlace& place, const char* field, const std::string& reason) {
-  std::string where = Cp1252FromUtf8("Die Etikettendatei ") + place.Path + ", Zeile " + std::to_string(place.Line);
-  if (field) where += ", Feld \"" + Cp1252FromUtf8(field) + "\"";
+  std::string where = std::string("Die Etikettendatei ") + place.Path + ", Zeile " + std::to_string(place.Line);
+  if (field) where += ", Feld \"" + std::string(field) + "\"";
   throw EUserError(where + ": " + reason);
 }
 
@@ -114,7 +114,9 @@ TFieldValue ParseFileText(TFieldType type, const std::string& text) {
     case TFieldType::ftInt:
     case TFieldType::ftMeasure: return StrToInt(text);
     case TFieldType::ftBool: return text == "1";
-    case TFieldType::ftColour: return back_farbe(text);
+    // A colour is read by byte position, so in the code page labels always
+    // had: odd text in the field gives the colour it gave before.
+    case TFieldType::ftColour: return back_farbe(Cp1252FromUtf8(text));
     case TFieldType::ftText: return text;
   }
   return {};
@@ -181,13 +183,13 @@ void ReadLines(TLabelDocument& document, const std::string& path) {
     if (!kind) continue;  // not an object line
     if (document.Full())
       Fail(place, nullptr,
-           Cp1252FromUtf8("mehr als ") + std::to_string(TLabelDocument::kSlotCount) +
-               Cp1252FromUtf8(" Objekte kann das Programm nicht aufnehmen."));
+           std::string("mehr als ") + std::to_string(TLabelDocument::kSlotCount) +
+               " Objekte kann das Programm nicht aufnehmen.");
     std::unique_ptr<TLabelObject> object = ReadObject(*kind, fields, place);
     int number = object->Number;
     document.Append(std::move(object)).Number = number;
   }
-  if (reader.LineNumber() == 0) throw EUserError(Cp1252FromUtf8("Die Etikettendatei ") + path + " ist leer.");
+  if (reader.LineNumber() == 0) throw EUserError(std::string("Die Etikettendatei ") + path + " ist leer.");
 }
 
 }  // namespace

@@ -10,7 +10,8 @@ class TLabelDocument;
 
 // The .lab label file: one header line of label and sheet settings, then
 // one line per live object, every field followed by ";", lines ended by
-// CR LF, Windows-1252 text.
+// CR LF; Windows-1252 text, or UTF-8 after a byte-order mark when a text
+// goes beyond it (see WriteTextFile).
 
 // Writes the document to the path, replacing any file there; sets
 // HasSavedFile and SavedFileName, and clears Modified once the file is

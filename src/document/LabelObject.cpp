@@ -16,7 +16,7 @@
 #include "platform/Bitmap.h"
 #include "platform/ImageControl.h"
 #include "platform/Rounding.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 #include "platform/TextRotOut.h"
 #include "qrcode/Barcode2D_QRCode.h"
 #include "qrcode/QrTextData.h"
@@ -246,7 +246,7 @@ TQrSymbol TLabelObject::QrFitOf(const std::string& text) const {
 }
 
 void TLabelObject::LoadPictureFile() {
-  if (kind_ != TObjectKind::okPicture || !QFileInfo(ToQString(PictureFile)).isFile()) return;
+  if (kind_ != TObjectKind::okPicture || !QFileInfo(ToQPath(PictureFile)).isFile()) return;
   TPicture picture;
   picture.LoadFromFile(PictureFile);
   Image().SetPicture(std::move(picture));

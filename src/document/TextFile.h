@@ -7,8 +7,8 @@
 
 namespace quorvel {
 
-// Plain text files of label and settings data. Paths and contents are
-// Windows-1252 text, as everywhere inside the program.
+// Plain text files of label and settings data. Their contents are UTF-8
+// text inside the program, their paths native bytes.
 
 // Whether anything (a file, a folder, a device) exists at the path.
 bool FileExists(const std::string& path);
@@ -19,8 +19,11 @@ bool FileExists(const std::string& path);
 // with TTextLineReader, which checks both and names the line.
 inline constexpr TTextLimits kLabelFileLimits{16 << 20, 65536};
 
-// Writes the lines, each ended by CR LF, in Windows-1252, safely (TSafeFile):
-// a failure leaves any earlier file as it was. Throws EUserError naming the
+// Writes the lines, each ended by CR LF, safely (TSafeFile): in
+// Windows-1252 when it holds every character, as such files always were,
+// else in UTF-8 after a byte-order mark, so that no character is lost;
+// TTextLineReader reads both.
+// A failure leaves any earlier file as it was. Throws EUserError naming the
 // file and the system's reason.
 void WriteTextFile(const std::string& path, const std::vector<std::string>& lines);
 

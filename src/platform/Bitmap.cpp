@@ -5,7 +5,7 @@
 #include "platform/Errors.h"
 #include "platform/Rounding.h"
 #include "platform/SafeFile.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 
@@ -59,7 +59,7 @@ void TBitmap::Allocate(int width, int height) {
   }
   image_ = QImage(width, height, QImage::Format_RGB32);
   if (image_.isNull())
-    throw EGraphicsError(Cp1252FromUtf8("Nicht genügend Speicher für ein Bild von ") + std::to_string(width) + " x " +
+    throw EGraphicsError(std::string("Nicht genügend Speicher für ein Bild von ") + std::to_string(width) + " x " +
                          std::to_string(height) + " Pixeln");
   int dotsPerMeter = RoundHalfEven(pixelsPerInch_ / 0.0254);
   image_.setDotsPerMeterX(dotsPerMeter);
@@ -87,10 +87,10 @@ TColor TBitmap::Pixel(int x, int y) const {
 
 void TBitmap::SaveToFile(const std::string& path) const {
   try {
-    TSafeFile file(NativePath(path));
+    TSafeFile file(path);
     QImageWriter writer(&file.Device(), "bmp");
     if (!writer.write(Image()))
-      throw EGraphicsError("Die Datei " + path + Cp1252FromUtf8(" kann nicht geschrieben werden: ") +
+      throw EGraphicsError("Die Datei " + path + " kann nicht geschrieben werden: " +
                            FromQString(writer.errorString()));
     file.Commit();
   } catch (const EGraphicsError&) {

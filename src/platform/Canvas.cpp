@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/Rounding.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 namespace {

@@ -60,7 +60,7 @@ class TControl {
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
 
-  std::string Hint;  // the tooltip, Windows-1252
+  std::string Hint;  // the tooltip, UTF-8
   TCursor Cursor = TCursor::crDefault;
 
   // Paints the control's own area; (0, 0) is its top-left corner.

@@ -19,7 +19,7 @@ struct TFileDialogOptions {
 
 enum class TYesNoCancel { Yes, No, Cancel };
 
-// The common dialogs. All texts are Windows-1252.
+// The common dialogs. All texts are UTF-8; file names are the system's bytes.
 class IDialogs {
  public:
   virtual ~IDialogs() = default;

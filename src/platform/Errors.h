@@ -6,7 +6,7 @@
 namespace quorvel {
 
 // A failure the user is told about. what() is the exact message, in
-// Windows-1252, as the message box shows it.
+// UTF-8, as the message box shows it.
 class EUserError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

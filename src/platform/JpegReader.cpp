@@ -7,7 +7,7 @@
 
 #include "platform/Errors.h"
 #include "platform/ReadableFile.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 extern "C" {
 #include <jpeglib.h>
@@ -35,7 +35,7 @@ void OnJpegMessage(j_common_ptr info, int level) {
 }
 
 std::string Describe(const std::string& path, const std::string& reason) {
-  return "Die Bilddatei " + path + Cp1252FromUtf8(" ist fehlerhaft (JPEG: ") + reason + ")";
+  return "Die Bilddatei " + path + " ist fehlerhaft (JPEG: " + reason + ")";
 }
 
 QRgb CmykToRgb(const JSAMPLE* p, bool adobeInverted) {
@@ -60,7 +60,7 @@ void Decode(TDecodeState& s, const QByteArray& data, const std::string& path) {
   bool cmyk = s.info.jpeg_color_space == JCS_CMYK || s.info.jpeg_color_space == JCS_YCCK;
   s.info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
   if ((long long)s.info.image_width * s.info.image_height > kMaxPicturePixels)
-    throw EPictureError("Die Bilddatei " + path + Cp1252FromUtf8(" ist zu groß (") + std::to_string(s.info.image_width) + " x " +
+    throw EPictureError("Die Bilddatei " + path + " ist zu groß (" + std::to_string(s.info.image_width) + " x " +
                         std::to_string(s.info.image_height) + " Pixel)");
   jpeg_start_decompress(&s.info);
   int width = static_cast<int>(s.info.output_width), height = static_cast<int>(s.info.output_height);
@@ -88,7 +88,7 @@ QByteArray ReadPictureBytes(const std::string& path) {
     std::string bytes = ReadWholeFile(path, kMaxPictureFileBytes);
     return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
   } catch (const EUserError& e) {
-    if (!QFileInfo::exists(ToQString(path))) throw EPictureError(" Die Datei " + path + " existiert nicht");
+    if (!QFileInfo::exists(ToQPath(path))) throw EPictureError(" Die Datei " + path + " existiert nicht");
     throw EPictureError(e.what());
   }
 }

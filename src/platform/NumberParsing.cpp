@@ -20,11 +20,11 @@ std::string_view TrimBlanks(std::string_view text) {
 }
 
 [[noreturn]] void ThrowNotInteger(std::string_view text) {
-  throw EConvertError(QuotedForMessage(text) + Cp1252FromUtf8(" ist kein gültiger Integerwert"));
+  throw EConvertError(QuotedForMessage(text) + " ist kein gültiger Integerwert");
 }
 
 [[noreturn]] void ThrowNotFloat(std::string_view text) {
-  throw EConvertError(QuotedForMessage(text) + Cp1252FromUtf8(" ist kein gültiger Gleitkommawert"));
+  throw EConvertError(QuotedForMessage(text) + " ist kein gültiger Gleitkommawert");
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }

@@ -33,7 +33,7 @@ TPdfPrinter::~TPdfPrinter() {
 std::vector<std::string> TPdfPrinter::PrinterNames() { return {"PDF"}; }
 
 void TPdfPrinter::SelectPrinter(int index) {
-  if (index != 0) throw EPrinterError(Cp1252FromUtf8("Ungültiger Drucker ausgewählt"));
+  if (index != 0) throw EPrinterError(std::string("Ungültiger Drucker ausgewählt"));
 }
 
 QPageLayout TPdfPrinter::Layout() const {
@@ -60,7 +60,7 @@ int TPdfPrinter::PageHeight() {
 }
 
 void TPdfPrinter::BeginDoc() {
-  if (Printing()) throw EPrinterError(Cp1252FromUtf8("Der Druckauftrag läuft bereits"));
+  if (Printing()) throw EPrinterError(std::string("Der Druckauftrag läuft bereits"));
   try {
     file_ = std::make_unique<TSafeFile>(path_);
   } catch (const EUserError& e) {
@@ -75,7 +75,7 @@ void TPdfPrinter::BeginDoc() {
     painter_.reset();
     writer_.reset();
     file_.reset();
-    throw EPrinterError("Die Datei " + DisplayPath(path_) + Cp1252FromUtf8(" kann nicht geschrieben werden"));
+    throw EPrinterError("Die Datei " + DisplayPath(path_) + " kann nicht geschrieben werden");
   }
   canvas_ = std::make_unique<TCanvas>(*painter_, pixelsPerInch_, true);
   pagesWritten_ = 1;
@@ -103,13 +103,13 @@ void TPdfPrinter::EndDoc() {
 
 void TPdfPrinter::Commit() {
   FinishPages();
-  if (!file_) throw EPrinterError(Cp1252FromUtf8("Es gibt keinen beendeten Druckauftrag"));
+  if (!file_) throw EPrinterError(std::string("Es gibt keinen beendeten Druckauftrag"));
   std::unique_ptr<TSafeFile> file = std::move(file_);
   file->Commit();
 }
 
 TCanvas& TPdfPrinter::Canvas() {
-  if (!canvas_) throw EPrinterError(Cp1252FromUtf8("Es läuft kein Druckauftrag"));
+  if (!canvas_) throw EPrinterError(std::string("Es läuft kein Druckauftrag"));
   return *canvas_;
 }
 

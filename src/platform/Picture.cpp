@@ -11,13 +11,13 @@
 #include "platform/Bitmap.h"
 #include "platform/Errors.h"
 #include "platform/JpegReader.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 namespace {
 
 std::string LowerExtension(const std::string& path) {
-  return FromQString(QFileInfo(ToQString(path)).suffix().toLower());
+  return FromQString(QFileInfo(ToQPath(path)).suffix().toLower());
 }
 
 std::uint32_t LittleEndian32(const char* p) {
@@ -27,7 +27,7 @@ std::uint32_t LittleEndian32(const char* p) {
 }
 
 [[noreturn]] void ThrowBroken(const std::string& path, const std::string& reason) {
-  throw EPictureError("Die Bilddatei " + path + Cp1252FromUtf8(" ist fehlerhaft (BMP: ") + reason + ")");
+  throw EPictureError("Die Bilddatei " + path + " ist fehlerhaft (BMP: " + reason + ")");
 }
 
 // Qt's reader fills a file cut short inside its pixels with black and calls
@@ -59,7 +59,7 @@ QImage ReadBmpFile(const std::string& path) {
   QImageReader reader(&buffer, "bmp");
   QSize size = reader.size();
   if (size.isValid() && static_cast<long long>(size.width()) * size.height() > kMaxPicturePixels)
-    throw EPictureError("Die Bilddatei " + path + Cp1252FromUtf8(" ist zu groß (") + std::to_string(size.width()) +
+    throw EPictureError("Die Bilddatei " + path + " ist zu groß (" + std::to_string(size.width()) +
                         " x " + std::to_string(size.height()) + " Pixel)");
   QImage image = reader.read();
   if (image.isNull()) ThrowBroken(path, FromQString(reader.errorString()));
@@ -83,7 +83,7 @@ void TPicture::Assign(const TBitmap& bitmap) {
 }
 
 TPicture::TSource TPicture::SourceOf(const std::string& path) {
-  QFileInfo file(ToQString(path));
+  QFileInfo file(ToQPath(path));
   if (!file.isFile()) return {};
   return {path, file.size(), file.lastModified().toMSecsSinceEpoch()};
 }

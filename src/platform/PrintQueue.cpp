@@ -13,7 +13,7 @@ namespace quorvel {
 namespace {
 
 [[noreturn]] void ThrowRefused(const std::string& queue, const char* what) {
-  throw EPrinterError(Cp1252FromUtf8("Der Drucker " + queue + " " + what + ": " + cupsLastErrorString()));
+  throw EPrinterError("Der Drucker " + queue + " " + what + ": " + cupsLastErrorString());
 }
 
 // The connection to the server that holds the queue, and the queue's name there.

@@ -3,15 +3,15 @@
 #include <QUrl>
 
 #include "platform/ProcessLauncher.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 
 bool TQtProcessLauncher::StartProgram(const std::string& program, const std::vector<std::string>& arguments,
                                       const std::string& workingDirectory) {
   QStringList list;
-  for (const std::string& argument : arguments) list << ToQString(argument);
-  return QProcess::startDetached(ToQString(program), list, ToQString(workingDirectory));
+  for (const std::string& argument : arguments) list << ToQPath(argument);
+  return QProcess::startDetached(ToQPath(program), list, ToQPath(workingDirectory));
 }
 
 bool TQtProcessLauncher::OpenDocument(const std::string& pathOrAddress) {

@@ -19,17 +19,16 @@ std::string SizeText(std::uint64_t bytes) {
 }
 
 [[noreturn]] void ThrowUnreadable(const std::string& path, int error) {
-  throw EUserError("Die Datei " + path + Cp1252FromUtf8(" kann nicht gelesen werden: ") +
-                   Cp1252FromUtf8(std::strerror(error)));
+  throw EUserError("Die Datei " + path + " kann nicht gelesen werden: " +
+                   std::strerror(error));
 }
 
 }  // namespace
 
 TReadableFile::TReadableFile(const std::string& path) : path_(path) {
-  std::string native = NativePath(path);
   // Not blocking, so that opening a pipe without a writer cannot hang; the
   // descriptor is checked to be a regular file before anything is read.
-  int fd = ::open(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) {
     if (errno == ENOENT) throw EUserError("Die Datei " + path_ + " existiert nicht");
     ThrowUnreadable(path_, errno);
@@ -39,7 +38,7 @@ TReadableFile::TReadableFile(const std::string& path) : path_(path) {
   if (statError != 0 || !S_ISREG(status.st_mode)) {
     ::close(fd);
     if (statError != 0) ThrowUnreadable(path_, statError);
-    throw EUserError("Die Datei " + path_ + Cp1252FromUtf8(" ist keine gewöhnliche Datei"));
+    throw EUserError("Die Datei " + path_ + " ist keine gewöhnliche Datei");
   }
   fd_ = fd;
   size_ = static_cast<std::uint64_t>(status.st_size);
@@ -63,8 +62,8 @@ void TReadableFile::Rewind() {
 
 void TReadableFile::RequireAtMost(std::uint64_t maxBytes) const {
   if (size_ <= maxBytes) return;
-  throw EUserError("Die Datei " + path_ + Cp1252FromUtf8(" ist größer als ") + SizeText(maxBytes) +
-                   Cp1252FromUtf8(" und wird nicht gelesen"));
+  throw EUserError("Die Datei " + path_ + " ist größer als " + SizeText(maxBytes) +
+                   " und wird nicht gelesen");
 }
 
 std::string ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {

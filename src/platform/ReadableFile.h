@@ -8,7 +8,7 @@ namespace quorvel {
 // A regular file opened for reading. Everything the program reads (labels,
 // series, settings, pictures) comes through here, so a folder, a device or a
 // pipe is refused before a byte is read, and every refusal names the file
-// and the real reason. Paths are Windows-1252 text, as inside the program.
+// and the real reason. Paths are the system's bytes, as inside the program.
 class TReadableFile {
  public:
   // Throws EUserError: "Die Datei <path> existiert nicht" only when nothing

@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 #include "platform/Errors.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 namespace {
@@ -33,10 +33,10 @@ class TSafeFileDevice : public QIODevice {
   TSafeFile& file_;
 };
 
-std::string SystemReason(int error) { return Cp1252FromUtf8(std::strerror(error)); }
+std::string SystemReason(int error) { return std::strerror(error); }
 
 std::string UnwritableMessage(const std::string& target, int error) {
-  return "Die Datei " + DisplayPath(target) + Cp1252FromUtf8(" kann nicht geschrieben werden: ") + SystemReason(error);
+  return "Die Datei " + DisplayPath(target) + " kann nicht geschrieben werden: " + SystemReason(error);
 }
 
 // A symbolic link keeps pointing where it did: the file it names is replaced.
@@ -66,13 +66,7 @@ mode_t NewFileMode() {
 
 }  // namespace
 
-std::string NativePath(std::string_view cp1252Path) {
-  return QFile::encodeName(ToQString(cp1252Path)).toStdString();
-}
-
-std::string DisplayPath(std::string_view nativePath) {
-  return FromQString(QFile::decodeName(QByteArray(nativePath.data(), static_cast<qsizetype>(nativePath.size()))));
-}
+std::string DisplayPath(std::string_view nativePath) { return FromQString(ToQPath(nativePath)); }
 
 TSafeFile::TSafeFile(const std::string& path) : target_(ResolvedTarget(path)) {
   mode_t mode = NewFileMode();
@@ -80,7 +74,7 @@ TSafeFile::TSafeFile(const std::string& path) : target_(ResolvedTarget(path)) {
   if (stat(target_.c_str(), &existing) == 0) {
     if (!S_ISREG(existing.st_mode))
       throw EUserError("Die Datei " + DisplayPath(target_) +
-                       Cp1252FromUtf8(" kann nicht geschrieben werden: keine gewöhnliche Datei"));
+                       " kann nicht geschrieben werden: keine gewöhnliche Datei");
     mode = existing.st_mode & 07777;
   } else if (errno != ENOENT) {
     throw EUserError(UnwritableMessage(target_, errno));

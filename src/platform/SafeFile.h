@@ -8,10 +8,8 @@ class QIODevice;
 
 namespace quorvel {
 
-// Paths inside the program are Windows-1252 text; the system takes bytes.
-// NativePath gives the bytes of such a path (UTF-8 here); DisplayPath gives
-// a system path back as text for messages.
-std::string NativePath(std::string_view cp1252Path);
+// Paths inside the program are the system's bytes (UTF-8 here, but any
+// bytes a name may hold); DisplayPath gives one as UTF-8 text for messages.
 std::string DisplayPath(std::string_view nativePath);
 
 // Writes one file so that it is either complete or not written at all: the

@@ -1,10 +1,13 @@
 #include "platform/TextCodec.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
 namespace quorvel {
 namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
 
 // Unicode code points of the bytes 0x80 to 0x9F.
 constexpr std::array<char16_t, 32> kHighControlRange = {
@@ -18,21 +21,19 @@ char32_t CodePointOf(unsigned char byte) {
   return byte;
 }
 
-char ByteOf(char32_t codePoint) {
-  if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) return static_cast<char>(codePoint);
-  for (std::size_t i = 0; i < kHighControlRange.size(); ++i)
-    if (kHighControlRange[i] == codePoint) return static_cast<char>(0x80 + i);
-  return '?';
-}
-
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
   } else if (cp < 0x800) {
     out += static_cast<char>(0xC0 | (cp >> 6));
     out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
+  } else if (cp < 0x10000) {
     out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
     out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (cp & 0x3F));
   }
@@ -59,6 +60,26 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& cp) {
   return length;
 }
 
+// Calls visit(character, bytes) for each character; a malformed byte is
+// visited as itself with the character 0xFFFFFFFF.
+template <typename Visit>
+void ForEachCharacter(std::string_view utf8, Visit visit) {
+  constexpr char32_t kMalformed = 0xFFFFFFFF;
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    char32_t cp = 0;
+    std::size_t length = DecodeUtf8(utf8, pos, cp);
+    if (length == 0) {
+      visit(kMalformed, utf8.substr(pos, 1));
+      ++pos;
+      continue;
+    }
+    visit(cp, utf8.substr(pos, length));
+    pos += length;
+  }
+}
+
+bool IsLatin1(char32_t cp) { return cp <= 0xFF; }
+
 }  // namespace
 
 std::string Utf8FromCp1252(std::string_view cp1252) {
@@ -68,68 +89,91 @@ std::string Utf8FromCp1252(std::string_view cp1252) {
   return out;
 }
 
+std::optional<char> Cp1252ByteOf(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+  auto found = std::ranges::find(kHighControlRange, cp);
+  if (found == kHighControlRange.end()) return std::nullopt;
+  return static_cast<char>(0x80 + (found - kHighControlRange.begin()));
+}
+
 std::string Cp1252FromUtf8(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
-  for (std::size_t pos = 0; pos < utf8.size();) {
-    char32_t cp = 0;
-    std::size_t length = DecodeUtf8(utf8, pos, cp);
-    if (length == 0) {
-      out += '?';
-      ++pos;
-      continue;
-    }
-    out += ByteOf(cp);
-    pos += length;
-  }
+  ForEachCharacter(utf8, [&](char32_t cp, std::string_view) { out += Cp1252ByteOf(cp).value_or('?'); });
   return out;
 }
 
-QString ToQString(std::string_view cp1252) {
-  QString out;
-  out.reserve(static_cast<qsizetype>(cp1252.size()));
-  for (char c : cp1252) out += QChar(static_cast<char16_t>(CodePointOf(static_cast<unsigned char>(c))));
-  return out;
+bool FitsCp1252(std::string_view utf8) {
+  bool fits = true;
+  ForEachCharacter(utf8, [&](char32_t cp, std::string_view) { fits = fits && Cp1252ByteOf(cp).has_value(); });
+  return fits;
 }
 
-std::string FromQString(const QString& text) {
+bool FitsLatin1(std::string_view utf8) {
+  bool fits = true;
+  ForEachCharacter(utf8, [&](char32_t cp, std::string_view) { fits = fits && IsLatin1(cp); });
+  return fits;
+}
+
+std::string Latin1FromUtf8(std::string_view utf8) {
   std::string out;
-  out.reserve(static_cast<std::size_t>(text.size()));
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    QChar ch = text[i];
-    // A surrogate pair is one character outside the code page: one '?'.
-    if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
-    out += ByteOf(ch.unicode());
-  }
+  out.reserve(utf8.size());
+  ForEachCharacter(utf8, [&](char32_t cp, std::string_view) { out += IsLatin1(cp) ? static_cast<char>(cp) : '?'; });
   return out;
 }
 
-bool LooksLikeUtf8(std::string_view bytes) {
-  bool sawNonAscii = false;
+std::u32string CharactersOf(std::string_view utf8) {
+  std::u32string out;
+  out.reserve(utf8.size());
+  ForEachCharacter(utf8, [&](char32_t cp, std::string_view) { out += cp > 0x10FFFF ? kReplacement : cp; });
+  return out;
+}
+
+std::string Utf8Of(char32_t character) {
+  std::string out;
+  AppendUtf8(out, character);
+  return out;
+}
+
+std::string Utf8Repaired(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  ForEachCharacter(bytes, [&](char32_t cp, std::string_view sequence) {
+    if (cp > 0x10FFFF)
+      out += '?';
+    else
+      out += sequence;
+  });
+  return out;
+}
+
+bool IsUtf8(std::string_view bytes) {
   for (std::size_t pos = 0; pos < bytes.size();) {
     char32_t cp = 0;
     std::size_t length = DecodeUtf8(bytes, pos, cp);
     if (length == 0) return false;
-    sawNonAscii = sawNonAscii || length > 1;
     pos += length;
   }
-  return sawNonAscii;
+  return true;
 }
 
-std::string QuotedForMessage(std::string_view cp1252) {
+std::string QuotedForMessage(std::string_view text) {
   constexpr std::size_t kShown = 60;
-  constexpr std::string_view kUndefined = "\x81\x8D\x8F\x90\x9D";
   std::string quoted = "'";
-  for (std::size_t i = 0; i < cp1252.size() && i < kShown; ++i) {
-    unsigned char c = static_cast<unsigned char>(cp1252[i]);
-    if (c < 0x20 || c == 0x7F || kUndefined.find(static_cast<char>(c)) != std::string_view::npos) {
-      static constexpr char kHex[] = "0123456789ABCDEF";
-      quoted += {'\\', 'x', kHex[c >> 4], kHex[c & 0xF]};
-    } else {
-      quoted += static_cast<char>(c);
+  std::size_t count = 0;
+  ForEachCharacter(text, [&](char32_t cp, std::string_view bytes) {
+    if (count++ >= kShown) return;
+    bool control = cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp > 0x10FFFF;
+    if (!control) {
+      quoted += bytes;
+      return;
     }
-  }
-  if (cp1252.size() > kShown) quoted += '\x85';  // "…"
+    // A malformed byte shows as itself, a control character as its value.
+    unsigned c = bytes.size() == 1 ? static_cast<unsigned char>(bytes[0]) : static_cast<unsigned>(cp);
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    quoted += {'\\', 'x', kHex[c >> 4], kHex[c & 0xF]};
+  });
+  if (count > kShown) quoted += "…";
   return quoted + "'";
 }
 

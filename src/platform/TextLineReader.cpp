@@ -8,25 +8,18 @@
 namespace quorvel {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t kChunkBytes = 1 << 16;
-
-bool IsAscii(std::string_view text) {
-  for (unsigned char c : text)
-    if (c >= 0x80) return false;
-  return true;
-}
 
 }  // namespace
 
 TTextLineReader::TTextLineReader(const std::string& path, TTextLimits limits) : file_(path), limits_(limits) {
   file_.RequireAtMost(limits_.MaxFileBytes);
-  utf8_ = WholeFileLooksLikeUtf8();
+  utf8_ = WholeFileIsUtf8();
   Restart();
   // A byte-order mark says UTF-8 whatever follows; it is no part of line 1.
-  if (FillBuffer() && std::string_view(buffer_).starts_with(kByteOrderMark)) {
+  if (FillBuffer() && std::string_view(buffer_).starts_with(kUtf8ByteOrderMark)) {
     utf8_ = true;
-    position_ = kByteOrderMark.size();
+    position_ = kUtf8ByteOrderMark.size();
   }
 }
 
@@ -37,21 +30,17 @@ void TTextLineReader::Restart() {
   lineNumber_ = 0;
 }
 
-// Whether the whole file is UTF-8 that Windows-1252 would garble. Line
-// breaks are ASCII, so no UTF-8 sequence spans two lines. A line that
-// cannot be read ends the look; reading then stops at that line.
-bool TTextLineReader::WholeFileLooksLikeUtf8() {
-  bool sawNonAscii = false;
+// Whether the whole file is UTF-8. Line breaks are ASCII, so no UTF-8
+// sequence spans two lines. A line that cannot be read ends the look;
+// reading then stops at that line.
+bool TTextLineReader::WholeFileIsUtf8() {
   std::string line;
   try {
-    while (ReadRawLine(line)) {
-      if (IsAscii(line)) continue;
-      if (!LooksLikeUtf8(line)) return false;
-      sawNonAscii = true;
-    }
+    while (ReadRawLine(line))
+      if (!IsUtf8(line)) return false;
   } catch (const EUserError&) {
   }
-  return sawNonAscii;
+  return true;
 }
 
 bool TTextLineReader::FillBuffer() {
@@ -91,14 +80,16 @@ bool TTextLineReader::ReadRawLine(std::string& line) {
 }
 
 void TTextLineReader::ThrowLineTooLong() const {
-  throw EUserError("Die Datei " + file_.Path() + Cp1252FromUtf8(" enthält in Zeile ") +
-                   std::to_string(lineNumber_ + 1) + Cp1252FromUtf8(" mehr als ") +
+  throw EUserError("Die Datei " + file_.Path() + " enthält in Zeile " +
+                   std::to_string(lineNumber_ + 1) + " mehr als " +
                    std::to_string(limits_.MaxLineBytes) + " Zeichen");
 }
 
 bool TTextLineReader::NextLine(std::string& line) {
   if (!ReadRawLine(line)) return false;
-  if (utf8_) line = Cp1252FromUtf8(line);
+  // Inside the program text is UTF-8: a Windows-1252 file is converted; in a
+  // file marked UTF-8, a byte that is none reads as '?', as it always did.
+  line = utf8_ ? Utf8Repaired(line) : Utf8FromCp1252(line);
   return true;
 }
 

@@ -13,10 +13,10 @@ struct TTextLimits {
   std::size_t MaxLineBytes;
 };
 
-// Reads a text file line by line in bounded memory, whatever its size, in
-// Windows-1252. A file that is well-formed UTF-8 holding non-ASCII
-// characters (as editors and spreadsheets here write them) is converted to
-// Windows-1252; a UTF-8 byte-order mark is dropped. Lines end at LF or
+// Reads a text file line by line in bounded memory, whatever its size, as
+// UTF-8. A file that is well-formed UTF-8 (as editors and spreadsheets here
+// write them) is taken as it is; any other is Windows-1252 and converted. A
+// UTF-8 byte-order mark is dropped. Lines end at LF or
 // CR LF; a last line without an end counts. The file is opened and checked
 // (TReadableFile, size) when the reader is made; a line longer than the
 // limit throws EUserError naming the file and the line.
@@ -33,7 +33,7 @@ class TTextLineReader {
  private:
   bool ReadRawLine(std::string& line);
   bool FillBuffer();
-  bool WholeFileLooksLikeUtf8();
+  bool WholeFileIsUtf8();
   void Restart();
   [[noreturn]] void ThrowLineTooLong() const;
 

@@ -26,7 +26,7 @@ int ReadSize(std::string& field, int fallback, const char* message, IDialogs& di
     if (size >= 1 && size <= kMaxSheetMm) return size;
   } catch (const EConvertError&) {
   }
-  dialogs.ShowMessage(Cp1252FromUtf8(message));
+  dialogs.ShowMessage(message);
   field = std::to_string(fallback);
   return fallback;
 }
@@ -168,17 +168,17 @@ void TLabelPrinting::Plan(long long ahead, long long copies, int line, std::vect
 void TLabelPrinting::CheckStartCell() const {
   auto onSheet = [](double index, double count) { return index >= 0 && index < count && index == std::floor(index); };
   if (onSheet(run_.PrintRow, run_.Rows) && onSheet(run_.PrintColumn, run_.Columns)) return;
-  throw EUserError(Cp1252FromUtf8("Die Startzelle Zeile ") + FloatToStr(run_.PrintRow + 1) + " / Spalte " +
-                   FloatToStr(run_.PrintColumn + 1) + Cp1252FromUtf8(" liegt nicht auf dem Blatt mit ") +
+  throw EUserError(std::string("Die Startzelle Zeile ") + FloatToStr(run_.PrintRow + 1) + " / Spalte " +
+                   FloatToStr(run_.PrintColumn + 1) + " liegt nicht auf dem Blatt mit " +
                    FloatToStr(run_.Rows) + " Zeilen und " + FloatToStr(run_.Columns) + " Spalten");
 }
 
 void TLabelPrinting::CheckSheetCount(long long labels) const {
   long long sheets = labels > 0 ? SheetOfCopy(labels - 1) : 1;
   if (sheets <= kMaxSheets) return;
-  throw EUserError(Cp1252FromUtf8("Der Druck bräuchte ") + std::to_string(sheets) +
-                   Cp1252FromUtf8(" Blätter; ein Druck hat höchstens ") + std::to_string(kMaxSheets) +
-                   Cp1252FromUtf8(" Blätter"));
+  throw EUserError(std::string("Der Druck bräuchte ") + std::to_string(sheets) +
+                   " Blätter; ein Druck hat höchstens " + std::to_string(kMaxSheets) +
+                   " Blätter");
 }
 
 TPrintOutcome TLabelPrinting::PrintCopies(const std::string& count, const TStartCell& start) {
@@ -186,8 +186,8 @@ TPrintOutcome TLabelPrinting::PrintCopies(const std::string& count, const TStart
   // Read before the job begins, so a typing error never wastes a sheet.
   int copies = StrToInt(count);
   if (copies > kMaxCopies)
-    throw EUserError(Cp1252FromUtf8("Höchstens ") + std::to_string(kMaxCopies) +
-                     Cp1252FromUtf8(" Exemplare auf einmal, nicht ") + std::to_string(copies));
+    throw EUserError(std::string("Höchstens ") + std::to_string(kMaxCopies) +
+                     " Exemplare auf einmal, nicht " + std::to_string(copies));
   CheckSheetCount(copies);
   setze_aufloesung();
   Confirm(CheckLabel(document_, scale_, copies));

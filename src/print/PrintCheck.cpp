@@ -20,8 +20,6 @@ namespace {
 // Below this many device pixels per module scanners start to misread.
 constexpr int kMinModulePixels = 2;
 
-std::string Words(const char* utf8) { return Cp1252FromUtf8(utf8); }
-
 // The object's extent in device pixels, as the renderer rounds it.
 struct TPixelSize {
   int Width;
@@ -46,18 +44,18 @@ std::string InvalidValueReason(TTypBarCode type, const TValidation& validation) 
   const std::string& symbology = GetBarCodeInfo(type).Name;
   switch (validation.Error) {
     case TLastPaintError::erCharOutOfSet:
-      return Words("Das Zeichen '") + std::string(1, validation.ErrorChar) + "' an Stelle " +
-             std::to_string(validation.ErrorPosition) + Words(" ist in ") + symbology + " nicht erlaubt";
+      return std::string("Das Zeichen '") + validation.ErrorChar + "' an Stelle " +
+             std::to_string(validation.ErrorPosition) + " ist in " + symbology + " nicht erlaubt";
     case TLastPaintError::erCharMustBeSpace:
       return "An Stelle " + std::to_string(validation.ErrorPosition) + " muss ein Leerzeichen stehen";
     case TLastPaintError::erBarcodeLengthInvalid:
-      return Words("Die Länge des Werts passt nicht zu ") + symbology;
+      return std::string("Die Länge des Werts passt nicht zu ") + symbology;
     case TLastPaintError::erFirstCharMustBeZero:
       return "Das erste Zeichen muss eine 0 sein";
     case TLastPaintError::erCountCharMustBeEven:
       return "Die Anzahl der Ziffern muss gerade sein";
     default:
-      return Words("Der Wert ist für ") + symbology + Words(" ungültig");
+      return std::string("Der Wert ist für ") + symbology + " ungültig";
   }
 }
 
@@ -66,13 +64,13 @@ std::string InvalidValueReason(TTypBarCode type, const TValidation& validation) 
 bool CheckModules(int modules, int pixels, TPrintFinding& finding) {
   if (modules > pixels) {
     finding.Kind = TFindingKind::fkBoxTooSmall;
-    finding.Reason = Words("Das Feld ist zu klein: ") + std::to_string(modules) + " Module auf " +
+    finding.Reason = std::string("Das Feld ist zu klein: ") + std::to_string(modules) + " Module auf " +
                      std::to_string(pixels) + " Druckpunkten";
     return false;
   }
   if (pixels / modules < kMinModulePixels) {
     finding.Kind = TFindingKind::fkThinModules;
-    finding.Reason = Words("Ein Modul ist nur 1 Druckpunkt breit, mindestens 2 sind nötig");
+    finding.Reason = std::string("Ein Modul ist nur 1 Druckpunkt breit, mindestens 2 sind nötig");
     return false;
   }
   return true;
@@ -123,7 +121,7 @@ bool CheckQrCode(const TLabelObject& o, const std::string& text, TScale scale, T
   TQrSymbol symbol = o.QrFitOf(text);
   if (symbol.Result == -1) {
     finding.Kind = TFindingKind::fkTextTooLong;
-    finding.Reason = Words("Der Text ist für einen QR-Code zu lang (") + std::to_string(text.size()) + " Zeichen)";
+    finding.Reason = std::string("Der Text ist für einen QR-Code zu lang (") + std::to_string(CharactersOf(text).size()) + " Zeichen)";
     return false;
   }
   if (symbol.Result != 0) {
@@ -225,7 +223,7 @@ std::string FindingText(const TPrintFinding& finding) {
   if (finding.SeriesLine > 0) text += ", Zeile " + std::to_string(finding.SeriesLine);
   text += ": " + finding.Reason;
   if (finding.SmallestBox)
-    text += " (kleinstes Feld: " + FormatFixed(finding.SmallestBox->Width, 1) + Words(" × ") +
+    text += " (kleinstes Feld: " + FormatFixed(finding.SmallestBox->Width, 1) + " × " +
             FormatFixed(finding.SmallestBox->Height, 1) + " mm)";
   return text;
 }

@@ -31,7 +31,7 @@ struct TPrintFinding {
   std::string ObjectName;
   int SeriesLine = 0;  // the series line that gave the value; 0: the label's own value
   TFindingKind Kind = TFindingKind::fkInvalidValue;
-  std::string Reason;  // Windows-1252, in the program's words
+  std::string Reason;  // in the program's words
   // The smallest box in which the symbol prints with at least two device
   // pixels per module; none when no box helps.
   std::optional<TSizeMm> SmallestBox;

@@ -43,7 +43,7 @@ bool ForEachSeriesLine(const TLineSource& next, const TSeriesRange& range, const
 // long as a run needs.
 inline constexpr TTextLimits kSeriesFileLimits{UINT64_MAX, 1 << 20};
 
-// Reads a series file line by line, whatever its size, in Windows-1252
+// Reads a series file line by line, whatever its size, as UTF-8 text
 // (see TTextLineReader). Throws EUserError when the file cannot be opened,
 // is no regular file, or holds a line over the limit.
 class TSeriesFileReader : public TTextLineReader {

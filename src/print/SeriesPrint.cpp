@@ -8,7 +8,7 @@
 #include "platform/Errors.h"
 #include "platform/NumberParsing.h"
 #include "platform/Printer.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 #include "print/SeriesFile.h"
 #include "qrcode/Barcode2D_QRCode.h"
 
@@ -68,12 +68,12 @@ TSeriesRun BeginSeriesRun(TLabelPrinting& printing, const TSeriesOptions& option
   TLabelDocument& document = printing.Document();
   TSeriesRun run;
   run.Path = document.SeriesFileName;
-  if (!QFileInfo::exists(ToQString(run.Path))) throw EUserError("Die Datei " + run.Path + " existiert nicht !");
+  if (!QFileInfo::exists(ToQPath(run.Path))) throw EUserError("Die Datei " + run.Path + " existiert nicht !");
   printing.BeginRun(options.Start);
   run.Range = ReadSeriesRange(document, options);
   if (run.Range.EachCount > kMaxLineCopies)
-    throw EUserError(Cp1252FromUtf8("Höchstens ") + std::to_string(kMaxLineCopies) +
-                     Cp1252FromUtf8(" Exemplare je Zeile, nicht ") + std::to_string(run.Range.EachCount));
+    throw EUserError(std::string("Höchstens ") + std::to_string(kMaxLineCopies) +
+                     " Exemplare je Zeile, nicht " + std::to_string(run.Range.EachCount));
   TSeriesFileReader reader(run.Path);
   TLineSource counted = [&](std::string& line) {
     if (!reader.NextLine(line)) return false;
@@ -83,10 +83,10 @@ TSeriesRun BeginSeriesRun(TLabelPrinting& printing, const TSeriesOptions& option
   ForEachSeriesLine(counted, run.Range, [&](int line, const std::vector<std::string>&, int copies) {
     copies = std::max(copies, 0);
     if (copies > kMaxLineCopies)
-      throw EUserError("Die Seriendatei " + run.Path + Cp1252FromUtf8(" verlangt in Zeile ") + std::to_string(line) +
+      throw EUserError("Die Seriendatei " + run.Path + " verlangt in Zeile " + std::to_string(line) +
                        ", Spalte " + std::to_string(run.Range.QuantityColumn) + " " + std::to_string(copies) +
-                       Cp1252FromUtf8(" Exemplare; höchstens ") + std::to_string(kMaxLineCopies) +
-                       Cp1252FromUtf8(" sind möglich"));
+                       " Exemplare; höchstens " + std::to_string(kMaxLineCopies) +
+                       " sind möglich");
     if (eachLine) eachLine(line, copies);
     run.Labels += copies;
     return true;

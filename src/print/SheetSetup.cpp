@@ -66,7 +66,7 @@ void PrintCalibrationSheet(TLabelPrinting& printing) {
     canvas.Font = TFont{};
     canvas.Font.Size = 8;
     canvas.Brush = {clWhite, TBrushStyle::bsSolid};
-    for (const TCalibrationText& text : kCalibrationTexts) canvas.TextOut(x(text.X), y(text.Y), Cp1252FromUtf8(text.Text));
+    for (const TCalibrationText& text : kCalibrationTexts) canvas.TextOut(x(text.X), y(text.Y), text.Text);
   });
 }
 

@@ -8,7 +8,7 @@
 namespace quorvel {
 
 // The message of EBarcode2DError for an invalid property value (Windows-1252).
-inline constexpr char kInvalidPropertyValue[] = "Ung\xFCltiger Wert der Eigenschaft";
+inline constexpr char kInvalidPropertyValue[] = "Ungültiger Wert der Eigenschaft";
 
 class IClipboard;
 class IPrinter;

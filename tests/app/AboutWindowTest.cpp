@@ -6,7 +6,7 @@
 
 #include "app/AboutText.h"
 #include "app/Form30.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 namespace {
@@ -36,7 +36,7 @@ TEST(AboutWindowTest, TwelveLinesInGerman) {
       "Internet: www.example.com/quorvel/",
   };
   EXPECT_EQ(ShownLines(window), expected);
-  EXPECT_EQ(FromQString(window.windowTitle()), "\xFC" "ber Talvern");
+  EXPECT_EQ(FromQString(window.windowTitle()), "ü" "ber Talvern");
   EXPECT_EQ(window.size(), QSize(498, 327));
 }
 
@@ -48,7 +48,7 @@ TEST(AboutWindowTest, TheReleaseDateLineAndTheCountryFollowTheLanguage) {
   const TCase cases[] = {
       {lgFrench, "Du 13.05.2026", "Agence exclusive:", "Allemagne", "de Talvern"},
       {lgEnglish, "From 13.05.2026", "Sole agency:", "Germany", "about Talvern"},
-      {lgPortuguese, "De: 13.05.2026", "Ag\xEAncia \xFAnica:", "Alemanha", "Acerca do Talvern"},
+      {lgPortuguese, "De: 13.05.2026", "Agência única:", "Alemanha", "Acerca do Talvern"},
   };
   for (const TCase& c : cases) {
     TLanguageTable texts;

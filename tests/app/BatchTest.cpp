@@ -267,9 +267,12 @@ TEST(BatchOptionsTest, ReadsEveryOption) {
   EXPECT_TRUE(checks.AllowInvalid);
   for (std::vector<std::string> bad : std::vector<std::vector<std::string>>{
            {}, {"a.lab"}, {"a.lab", "b.lab", "--save", "x"}, {"a.lab", "--copies", "2"}, {"a.lab", "--start", "2"},
-           {"a.lab", "--pdf", "o", "--series", "s", "--series-from-label"}, {"a.lab", "--pdf", "o", "--copies", "2", "--series", "s"},
-           {"日本.lab", "--pdf", "o"}, {"a.lab", "--pdf", "o", "--series", "日本.csv"}})
+           {"a.lab", "--pdf", "o", "--series", "s", "--series-from-label"}, {"a.lab", "--pdf", "o", "--copies", "2", "--series", "s"}})
     EXPECT_THROW(ParseBatchArguments(bad), EUsageError);
+  TBatchOptions named = ParseBatchArguments({"Łódź/日本.lab", "--pdf", "o", "--series", "Müller/日本.csv", "--save", "你好.lab"});
+  EXPECT_EQ(named.LabelFile, "Łódź/日本.lab");
+  EXPECT_EQ(named.SeriesFile, "Müller/日本.csv");
+  EXPECT_EQ(named.SaveFile, "你好.lab");
 }
 
 }  // namespace

@@ -82,7 +82,7 @@ TEST_F(DesignerWiringTest, EndingTheProgramAsksTheOpenDesignerAboutUnsavedChange
   });
   EXPECT_EQ(program.Run(), 0);
   ASSERT_FALSE(dialogs.Questions().empty());
-  EXPECT_EQ(dialogs.Questions().back().Text, "\xC4nderungen speichern ? ");
+  EXPECT_EQ(dialogs.Questions().back().Text, "Änderungen speichern ? ");
   EXPECT_FALSE(ReadFile(SettingsPath("data2.ini")).empty());
   EXPECT_EQ(ReadFile(SettingsPath("data1.ini")), "1\r\n0\r\n0\r\n0\r\n");
 }

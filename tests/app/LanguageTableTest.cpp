@@ -15,17 +15,17 @@ struct TTextCase {
 };
 
 const TTextCase kTextCases[] = {
-    {21, {"Dokumentation", "Documentation", "Documentation", "Documenta\xE7" "ao"}},
-    {25, {"\xFC" "ber Talvern", "de Talvern", "about Talvern", "Acerca do Talvern"}},
+    {21, {"Dokumentation", "Documentation", "Documentation", "Documentaç" "ao"}},
+    {25, {"ü" "ber Talvern", "de Talvern", "about Talvern", "Acerca do Talvern"}},
     {26, {"Ende", "Fin", "End", "Final"}},
     {27, {"Passwort", "Mot de passe", "Password", "Senha pessoal:"}},
-    {28, {"bitte Sprache w\xE4hlen:", "choisir une langue SVP:", "please select language:", "Seleccione o seu Idioma:"}},
+    {28, {"bitte Sprache wählen:", "choisir une langue SVP:", "please select language:", "Seleccione o seu Idioma:"}},
     {29, {"deutsch", "allemand", "german", "alemao"}},
-    {30, {"franz\xF6sisch", "fran\xE7" "ais", "french", "franc\xEAs"}},
-    {31, {"englisch", "anglais", "english", "ingl\xEAs"}},
-    {996, {"portugiesisch", "portugais", "portuguese", "portugu\xEAs"}},
+    {30, {"französisch", "franç" "ais", "french", "francês"}},
+    {31, {"englisch", "anglais", "english", "inglês"}},
+    {996, {"portugiesisch", "portugais", "portuguese", "português"}},
     {619, {"Stand", "Du", "From", "De:"}},
-    {620, {"Alleinvertrieb:", "Agence exclusive:", "Sole agency:", "Ag\xEAncia \xFAnica:"}},
+    {620, {"Alleinvertrieb:", "Agence exclusive:", "Sole agency:", "Agência única:"}},
     {670, {"Deutschland", "Allemagne", "Germany", "Alemanha"}},
 };
 

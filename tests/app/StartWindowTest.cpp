@@ -18,7 +18,7 @@
 #include "app/Form1.h"
 #include "document/DesignerSettings.h"
 #include "platform/ProcessLauncher.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 
 namespace quorvel {
 namespace {
@@ -71,7 +71,7 @@ const TLanguageFileCase kLanguageFileCases[] = {
     {"TwoOnesTheLaterWins", "0\r\n1\r\n1\r\n0\r\n", lgEnglish, "0\r\n0\r\n1\r\n0\r\n", "Documentation", "End",
      "Password"},
     {"GermanAndPortugueseThePortugueseWins", "1\r\n0\r\n0\r\n1\r\n", lgPortuguese, "0\r\n0\r\n0\r\n1\r\n",
-     "Documenta\xE7" "ao", "Final", "Senha pessoal:"},
+     "Documentaç" "ao", "Final", "Senha pessoal:"},
     {"ABlankBeforeTheOneCountsAsZero", "1\r\n0\r\n 1\r\n0\r\n", lgGerman, "1\r\n0\r\n0\r\n0\r\n", "Dokumentation",
      "Ende", "Passwort"},
     {"ABlankAfterTheOneCountsAsZero", "0\r\n0\r\n1 \r\n1\t\r\n", lgNone, "0\r\n0\r\n0\r\n0\r\n", "", "", ""},
@@ -112,7 +112,7 @@ TEST_F(StartWindowTest, TheLanguageBoxCaptionsFollowTheLanguage) {
   WriteFile(SettingsPath("data1.ini"), "0\r\n0\r\n0\r\n1\r\n");
   auto window = Open();
   EXPECT_EQ(FromQString(window->LanguageBox->title()), "Seleccione o seu Idioma:");
-  const std::string expected[] = {"alemao", "franc\xEAs", "ingl\xEAs", "portugu\xEAs"};
+  const std::string expected[] = {"alemao", "francês", "inglês", "português"};
   for (int k = 0; k < LanguageButtonCount; ++k) {
     EXPECT_EQ(FromQString(window->LanguageButtons[k]->text()), expected[k]);
     EXPECT_EQ(window->LanguageButtons[k]->isChecked(), k == 3);

@@ -2,6 +2,7 @@
 
 #include "barcode/Pdf417.h"
 #include "support/GreyDecoder.h"
+#include "platform/TextCodec.h"
 
 namespace quorvel {
 namespace {
@@ -100,7 +101,7 @@ TEST_P(Pdf417DecodeTest, ZxingReadsWhatWeDraw) {
   options.Rows = c.Rows;
   options.SecurityLevel = c.Level;
   options.Truncated = c.Truncated;
-  TPdf417Symbol symbol = EncodePdf417(c.Value, options);
+  TPdf417Symbol symbol = EncodePdf417(Utf8FromCp1252(c.Value), options);
   test::TDecodeOptions decode;
   decode.Formats = "PDF417";
   test::TDecoded decoded = test::DecodeOne(Draw(symbol.RowModules), decode);

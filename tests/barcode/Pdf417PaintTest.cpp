@@ -99,7 +99,7 @@ TEST(PaintErrorTest, OwnPaintKeepsTheErrorAndReportsItOnce) {
   std::vector<std::string> reported;
   ean.OnPaintError = [&](TEan&, const std::string& message) { reported.push_back(message); };
   ean.SetTypBarCode(TTypBarCode::bcPDF417);
-  ean.SetBarCode("Gr\xFC\xDF" "e");  // not text a PDF417 text compaction can hold
+  ean.SetBarCode("Grüße");  // not text a PDF417 text compaction can hold
 
   TBitmap bitmap(200, 80);
   ASSERT_NO_THROW(ean.Paint(bitmap.Canvas()));
@@ -113,7 +113,7 @@ TEST(PaintErrorTest, OwnPaintKeepsTheErrorAndReportsItOnce) {
   // The renderer's PaintTo still hands the error to its caller.
   EXPECT_THROW(ean.PaintTo(bitmap.Canvas(), {0, 0, 200, 80}), std::exception);
 
-  ean.SetBarCode("\xE4");  // another value: told again
+  ean.SetBarCode("ä");  // another value: told again
   ean.Paint(bitmap.Canvas());
   EXPECT_EQ(reported.size(), 2u);
 
@@ -122,7 +122,7 @@ TEST(PaintErrorTest, OwnPaintKeepsTheErrorAndReportsItOnce) {
   EXPECT_TRUE(ean.PaintErrorMessage().empty());
   EXPECT_EQ(ean.LastPaintError(), erOK);
   ean.SetTypBarCode(TTypBarCode::bcPDF417);
-  ean.SetBarCode("\xE4");
+  ean.SetBarCode("ä");
   ean.Paint(bitmap.Canvas());
   EXPECT_EQ(reported.size(), 3u);
 }

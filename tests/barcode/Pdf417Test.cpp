@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "barcode/Pdf417.h"
+#include "platform/TextCodec.h"
 
 namespace quorvel {
 namespace {
@@ -27,12 +28,12 @@ std::vector<int> DataOf(const TPdf417Symbol& symbol) {
 }
 
 std::vector<int> DataCodewords(std::string_view value, Mode mode) {
-  return DataOf(EncodePdf417Codewords(value, Options(mode, 30)));
+  return DataOf(EncodePdf417Codewords(Utf8FromCp1252(value), Options(mode, 30)));
 }
 
 std::string ErrorOf(std::string_view value, const TPdf417Options& options) {
   try {
-    EncodePdf417Codewords(value, options);
+    EncodePdf417Codewords(Utf8FromCp1252(value), options);
   } catch (const EPdf417Error& error) {
     return error.what();
   }
@@ -45,7 +46,7 @@ TEST(Pdf417CharacterTest, RefusesTheFirstByteItsModeDoesNotAccept) {
     std::string Value;
     std::string Message;
   } cases[] = {
-      {Mode::xbPDF417Alphanumeric, "ab\xE4" "c\xF6", "Bad char in PDF417, position 3, char : \xE4"},
+      {Mode::xbPDF417Alphanumeric, "ab\xE4" "c\xF6", "Bad char in PDF417, position 3, char : ä"},
       {Mode::xbPDF417Alphanumeric, "A\x1F", "Bad char in PDF417, position 2, char : \x1F"},
       {Mode::xbPDF417Alphanumeric, "\x7F", "Bad char in PDF417, position 1, char : \x7F"},
       {Mode::xbPDF417BinaryHex, "4G", "Bad char in PDF417, position 2, char : G"},
@@ -55,7 +56,7 @@ TEST(Pdf417CharacterTest, RefusesTheFirstByteItsModeDoesNotAccept) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ErrorOf(c.Value, Options(c.Mode)), c.Message);
-    EXPECT_THROW(Pdf417MinWidth(c.Value, Options(c.Mode)), EPdf417Error) << c.Message;
+    EXPECT_THROW(Pdf417MinWidth(Utf8FromCp1252(c.Value), Options(c.Mode)), EPdf417Error) << c.Message;
   }
 }
 
@@ -64,8 +65,8 @@ TEST(Pdf417CharacterTest, AcceptsEveryByteItsModeAllows) {
   for (int b = 0x20; b <= 0x7E; ++b) text += char(b);
   for (int b = 0; b < 256; ++b) every += char(b);
   EXPECT_NO_THROW(EncodePdf417Codewords(text, Options(Mode::xbPDF417Alphanumeric, 10)));
-  EXPECT_NO_THROW(EncodePdf417Codewords(every, Options(Mode::xbPDF417Binary, 10)));
-  EXPECT_NO_THROW(EncodePdf417Codewords(every, Options(Mode::xbPDF417AutoCode, 10)));
+  EXPECT_NO_THROW(EncodePdf417Codewords(Utf8FromCp1252(every), Options(Mode::xbPDF417Binary, 10)));
+  EXPECT_NO_THROW(EncodePdf417Codewords(Utf8FromCp1252(every), Options(Mode::xbPDF417AutoCode, 10)));
   EXPECT_NO_THROW(EncodePdf417Codewords("0123456789abcdefABCDEF", Options(Mode::xbPDF417BinaryHex)));
 }
 
@@ -257,37 +258,37 @@ TEST(Pdf417RowIndicatorTest, DescribeRowsLevelAndColumnsInTurn) {
 // Run this under AddressSanitizer too: the refusals must come before any
 // table or codeword storage is touched.
 TEST(Pdf417LimitTest, RefusesSymbolsBeyondTheStandardsLimits) {
-  const std::string tooLong = "PDF417: Der Wert ist zu lang, ein Symbol fasst h\xF6" "chstens 928 Codew\xF6rter";
+  const std::string tooLong = "PDF417: Der Wert ist zu lang, ein Symbol fasst hö" "chstens 928 Codewörter";
   struct {
     std::string Value;
     TPdf417Options Options;
     std::string Message;
   } cases[] = {
-      {"ABC", Options(Mode::xbPDF417Alphanumeric, 31), "PDF417: 31 Spalten sind zu viele, m\xF6glich sind 1 bis 30"},
+      {"ABC", Options(Mode::xbPDF417Alphanumeric, 31), "PDF417: 31 Spalten sind zu viele, möglich sind 1 bis 30"},
       {"ABC", Options(Mode::xbPDF417Alphanumeric, INT_MAX),
-       "PDF417: 2147483647 Spalten sind zu viele, m\xF6glich sind 1 bis 30"},
-      {"ABC", Options(Mode::xbPDF417Alphanumeric, 0, 91), "PDF417: 91 Zeilen sind zu viele, m\xF6glich sind 3 bis 90"},
+       "PDF417: 2147483647 Spalten sind zu viele, möglich sind 1 bis 30"},
+      {"ABC", Options(Mode::xbPDF417Alphanumeric, 0, 91), "PDF417: 91 Zeilen sind zu viele, möglich sind 3 bis 90"},
       {"ABC", Options(Mode::xbPDF417Alphanumeric, INT_MIN, INT_MAX),
-       "PDF417: 2147483647 Zeilen sind zu viele, m\xF6glich sind 3 bis 90"},
+       "PDF417: 2147483647 Zeilen sind zu viele, möglich sind 3 bis 90"},
       {std::string(400, 'A'), Options(Mode::xbPDF417Alphanumeric, 2),  // 234 codewords: 117 rows
-       "PDF417: Der Wert ist zu lang f\xFCr ein Symbol mit 2 Spalten, es h\xE4tte mehr als 90 Zeilen oder 928 Codew\xF6rter"},
+       "PDF417: Der Wert ist zu lang für ein Symbol mit 2 Spalten, es hätte mehr als 90 Zeilen oder 928 Codewörter"},
       {std::string(400, 'A'), Options(Mode::xbPDF417Alphanumeric, 0, 3),  // 78 columns
-       "PDF417: Der Wert ist zu lang f\xFCr ein Symbol mit 3 Zeilen, es h\xE4tte mehr als 30 Spalten oder 928 Codew\xF6rter"},
+       "PDF417: Der Wert ist zu lang für ein Symbol mit 3 Zeilen, es hätte mehr als 30 Spalten oder 928 Codewörter"},
       {std::string(1027, 'x'), Options(Mode::xbPDF417Binary, 30),  // 858 + 64 = 922, padded to 930
-       "PDF417: Der Wert ist zu lang f\xFCr ein Symbol mit 30 Spalten, es h\xE4tte mehr als 90 Zeilen oder 928 Codew\xF6rter"},
+       "PDF417: Der Wert ist zu lang für ein Symbol mit 30 Spalten, es hätte mehr als 90 Zeilen oder 928 Codewörter"},
       {std::string(1034, 'x'), Options(Mode::xbPDF417Binary, 29), tooLong},  // n = 864: level 6, 992 codewords
       {std::string(2700, '7'), Options(Mode::xbPDF417Numeric, 29), tooLong},  // 923 + 128
       {std::string(10'000'000, 'A'), Options(Mode::xbPDF417Alphanumeric, 29), tooLong},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ErrorOf(c.Value, c.Options), c.Message) << c.Value.size();
-    EXPECT_THROW(Pdf417MinWidth(c.Value, c.Options), EPdf417Error);
+    EXPECT_THROW(Pdf417MinWidth(Utf8FromCp1252(c.Value), c.Options), EPdf417Error);
   }
 }
 
 TEST(Pdf417LimitTest, EncodesTheLargestSymbols) {
   // n = 863 at level 5: 927 codewords, padded to 928 in 29 columns and 32 rows.
-  TPdf417Symbol largest = EncodePdf417Codewords(std::string(1033, '\xA5'), Options(Mode::xbPDF417Binary, 29));
+  TPdf417Symbol largest = EncodePdf417Codewords(Utf8FromCp1252(std::string(1033, '\xA5')), Options(Mode::xbPDF417Binary, 29));
   EXPECT_EQ(largest.Codewords.size(), 928u);
   EXPECT_EQ(largest.Rows, 32);
   EXPECT_EQ(largest.Codewords[0], 864);

@@ -99,10 +99,10 @@ TEST_F(ControlHostTest, HandsMouseEventsToTheControlInItsOwnCoordinates) {
 
 TEST_F(ControlHostTest, AFailingHandlerIsReportedNotThrownIntoQt) {
   probe_.OnMouseDown = [](TControl&, TMouseButton, TShiftState, int, int) {
-    throw EConvertError("'x' ist kein g\xFCltiger Integerwert");
+    throw EConvertError("'x' ist kein gültiger Integerwert");
   };
   QTest::mousePress(host_, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
-  EXPECT_EQ(dialogs_.Messages(), (std::vector<std::string>{"'x' ist kein g\xFCltiger Integerwert"}));
+  EXPECT_EQ(dialogs_.Messages(), (std::vector<std::string>{"'x' ist kein gültiger Integerwert"}));
 }
 
 TEST_F(ControlHostTest, ShowsTheHintCurrentWhenTheTooltipIsDue) {
@@ -110,7 +110,7 @@ TEST_F(ControlHostTest, ShowsTheHintCurrentWhenTheTooltipIsDue) {
   QHelpEvent first(QEvent::ToolTip, QPoint(2, 2), host_->mapToGlobal(QPoint(2, 2)));
   QApplication::sendEvent(host_, &first);
   EXPECT_EQ(QToolTip::text(), "box01");
-  probe_.Hint = "K\xF6ln";  // Windows-1252
+  probe_.Hint = "Köln";  // Windows-1252
   QHelpEvent second(QEvent::ToolTip, QPoint(3, 3), host_->mapToGlobal(QPoint(3, 3)));
   QApplication::sendEvent(host_, &second);
   EXPECT_EQ(QToolTip::text(), QString::fromUtf8("Köln"));

@@ -29,7 +29,7 @@
 #include "platform/Clipboard.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/ScriptedDialogs.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 #include "support/BitmapPrinter.h"
 #include "support/TempDir.h"
 

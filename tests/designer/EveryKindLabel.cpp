@@ -36,8 +36,8 @@ std::string WriteShelfLabel(const std::string& folder) {
   // Windows-1252: 0xE4 is "ä", 0x80 is "€".
   WriteFile(label, "70;45;195;288;2;5;0;0;18,5;17,5;PDF;0;;\r\n"
                    "1;1;0;15;15;670;420;3;1F3F8F;F4F8FF;\r\n"
-                   "4;1;0;40;35;Bergk\xE4se;Arial;16;1;0;0;1F3F8F;F4F8FF;\r\n"
-                   "4;2;0;40;110;250 g   3,49 \x80;Arial;11;0;0;0;000000;F4F8FF;\r\n"
+                   "4;1;0;40;35;Bergkäse;Arial;16;1;0;0;1F3F8F;F4F8FF;\r\n"
+                   "4;2;0;40;110;250 g   3,49 €;Arial;11;0;0;0;000000;F4F8FF;\r\n"
                    "6;1;0;40;190;330;170;4006381333931;Ean13;1;1;0;\r\n"
                    "8;1;0;440;160;200;200;https://www.quorvel.example/;\r\n");
   return label;

@@ -304,7 +304,7 @@ TEST_F(Form2Test, LeavingTheSettingsPageSizesTheSurface) {
   ChangePage("Einstellungen");
   Type("LabelWidth", "breit");
   ChangePage("Entwurf");
-  EXPECT_EQ(dialogs_.Messages(), (std::vector<std::string>{"'breit' ist kein g\xFCltiger Gleitkommawert"}));
+  EXPECT_EQ(dialogs_.Messages(), (std::vector<std::string>{"'breit' ist kein gültiger Gleitkommawert"}));
   EXPECT_EQ(Form().DesignPage().Surface().size(), QSize(700, 212));
 }
 

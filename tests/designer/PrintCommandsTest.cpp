@@ -24,7 +24,7 @@
 #include "platform/NumberParsing.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/ScriptedDialogs.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 #include "support/BitmapPrinter.h"
 #include "support/TempDir.h"
 

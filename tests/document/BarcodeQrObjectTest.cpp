@@ -137,17 +137,17 @@ TEST_F(BarcodeQrObjectTest, AQrObjectShowsTheSymbolItsEncoderDrew) {
 }
 
 TEST_F(BarcodeQrObjectTest, ALoadedQrObjectIsDrawnAtItsSizeFromItsText) {
-  std::string file = CrLf({kDefaultHeader, "8;3;4;50;60;200;150;Etikett 4711 \xC4\xD6\xDC;"});
+  std::string file = CrLf({kDefaultHeader, "8;3;4;50;60;200;150;Etikett 4711 \xC4\xD6\xDC;"});  // Windows-1252
   std::unique_ptr<TLabelDocument> document = Loaded(file);
   TLabelObject& qr = document->Object(1);
-  EXPECT_EQ(qr.QrText, "Etikett 4711 \xC4\xD6\xDC");
+  EXPECT_EQ(qr.QrText, "Etikett 4711 ÄÖÜ");
   EXPECT_EQ(qr.Element().BoundsRect(), (TRect{50, 60, 250, 210}));
   EXPECT_EQ(qr.Image().Picture().Width(), 200);
   EXPECT_EQ(qr.Image().Picture().Height(), 150);
   EXPECT_EQ(qr.QrEncoder().BarcodeWidth(), 200);
   EXPECT_EQ(qr.QrEncoder().Barcode(), qr.QrText);
   test::TDecoded decoded = test::DecodeOne(OnWhiteField(Shown(qr)));
-  EXPECT_EQ(decoded.Bytes, qr.QrText);  // the symbol holds the Windows-1252 bytes
+  EXPECT_EQ(decoded.Bytes, "Etikett 4711 \xC4\xD6\xDC");  // the symbol holds the ISO-8859-1 bytes
   EXPECT_EQ(Saved(*document), file);
 }
 

@@ -6,7 +6,7 @@
 
 #include "LabelFileSupport.h"
 #include "document/DesignerSettings.h"
-#include "platform/TextCodec.h"
+#include "platform/QtText.h"
 #include "support/TempDir.h"
 
 namespace quorvel {
@@ -81,7 +81,7 @@ TEST_F(DesignerSettingsTest, AMissingFileChangesNothingAndAnUnreadableOneIsRepor
     ReadSheetSettings(document_, Path("data2.ini"));
     ADD_FAILURE() << "read";
   } catch (const EUserError& error) {
-    EXPECT_EQ(std::string(error.what()), "Die Datei " + Path("data2.ini") + " ist keine gew\xF6hnliche Datei");
+    EXPECT_EQ(std::string(error.what()), "Die Datei " + Path("data2.ini") + " ist keine gewöhnliche Datei");
   }
   EXPECT_EQ(document_.Layout, before);
 }
@@ -95,9 +95,21 @@ TEST_F(DesignerSettingsTest, ThePrinterNameIsKeptEvenForAPrinterThatIsNotInstall
   ReadPrinterSettings(document_, Path("drucker.ini"));
   EXPECT_EQ(document_.PrinterName, "");
 
-  document_.PrinterName = "B\xFCro";
+  document_.PrinterName = "Büro";
   WritePrinterSettings(document_, Path("drucker.ini"));
-  EXPECT_EQ(ReadFile(Path("drucker.ini")), "B\xFCro\r\n");
+  EXPECT_EQ(ReadFile(Path("drucker.ini")), "B\xFCro\r\n");  // Windows-1252, as before
+}
+
+// A series file in a folder beyond Windows-1252 stays where it is: such a
+// settings file is written as UTF-8 with a byte-order mark instead of losing
+// the name to '?'.
+TEST_F(DesignerSettingsTest, ASeriesFileNameBeyondWindows1252IsKept) {
+  document_.SeriesFileName = "/home/anna/Łódź/adressen.csv";
+  WriteSheetSettings(document_, Path("blatt.ini"));
+  EXPECT_TRUE(ReadFile(Path("blatt.ini")).starts_with("\xEF\xBB\xBF"));
+  TLabelDocument read;
+  ReadSheetSettings(read, Path("blatt.ini"));
+  EXPECT_EQ(read.SeriesFileName, "/home/anna/Łódź/adressen.csv");
 }
 
 // Settings live where Linux keeps them, whatever the working directory, also

@@ -20,8 +20,8 @@ using test::ReadFile;
 using test::WriteFile;
 using TKind = TScriptedDialogs::TKind;
 
-const std::string kSaveChanges = Cp1252FromUtf8("Änderungen speichern ? ");
-const std::string kOverwrite = Cp1252FromUtf8("Diese Datei ist bereits vorhanden, überschreiben ? ");
+const std::string kSaveChanges = std::string("Änderungen speichern ? ");
+const std::string kOverwrite = std::string("Diese Datei ist bereits vorhanden, überschreiben ? ");
 
 class TRecordingView : public IDocumentView {
  public:
@@ -242,7 +242,7 @@ TEST_F(DocumentCommandsTest, AFailedOpenLeavesTheLabelExactlyAsItWas) {
   dialogs_.AnswerFile(Path("kaputt.lab"));
   commands_.Open();
   EXPECT_EQ(dialogs_.Messages(), (std::vector<std::string>{"Die Etikettendatei " + Path("kaputt.lab") +
-                                                            ", Zeile 3, Feld \"Links\": 'x' ist kein g\xFCltiger Integerwert"}));
+                                                            ", Zeile 3, Feld \"Links\": 'x' ist kein gültiger Integerwert"}));
   EXPECT_EQ(view_.replacements, 1);  // only the good open
   EXPECT_TRUE(document_.Modified);
   EXPECT_TRUE(document_.HasLoadedFile);
@@ -317,7 +317,7 @@ TEST_F(DocumentCommandsTest, StartReportsAnUnreadableSettingsFileAndGoesOn) {
   TDocumentCommands commands(document, dialogs_, view_);
   commands.Start();
   ASSERT_EQ(dialogs_.Messages().size(), 1u);
-  EXPECT_NE(dialogs_.Messages()[0].find("data2.ini ist keine gew\xF6hnliche Datei"), std::string::npos);
+  EXPECT_NE(dialogs_.Messages()[0].find("data2.ini ist keine gewöhnliche Datei"), std::string::npos);
   EXPECT_EQ(document.PrinterName, "PDF");
 }
 

@@ -246,7 +246,7 @@ TEST(LabelDocumentTest, SurfaceSizeIsTenUnitsPerMillimetre) {
     document.SurfaceSize();
     FAIL();
   } catch (const EConvertError& error) {
-    EXPECT_STREQ(error.what(), "'abc' ist kein g\xFCltiger Gleitkommawert");
+    EXPECT_STREQ(error.what(), "'abc' ist kein gültiger Gleitkommawert");
   }
 }
 

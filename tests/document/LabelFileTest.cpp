@@ -157,7 +157,7 @@ TEST_F(LabelFileTest, EveryKindComesBackFieldForField) {
   TLabelObject& vline = Add(document, TObjectKind::okVLine);
   vline.Variable = 2;
   TLabelObject& text = Add(document, TObjectKind::okText);
-  text.Text = Cp1252FromUtf8("Größe: 5 € – ok");
+  text.Text = std::string("Größe: 5 € – ok");
   text.FontName = "Times New Roman";
   text.FontSize = 14;
   text.Italic = true;
@@ -235,7 +235,7 @@ TEST_F(LabelFileTest, ASemicolonInsideATextShiftsTheFieldsAndStopsTheReading) {
       CrLf({"70;40;;;;;;;;;;0;;", "1;1;0;10;10;100;50;1;000000;FFFFFF;", "4;1;0;0;0;Preis;5 EUR;Arial;8;0;0;0;000000;FFFFFF;"}),
       &message);
   EXPECT_EQ(message, "Die Etikettendatei " + Path("loaded.lab") +
-                         ", Zeile 3, Feld \"Schriftgr\xF6\xDF" "e\": 'Arial' ist kein g\xFCltiger Integerwert");
+                         ", Zeile 3, Feld \"Schriftgröß" "e\": 'Arial' ist kein gültiger Integerwert");
   EXPECT_EQ(document->ObjectCount(), 0);
   EXPECT_EQ(document->Layout.LabelWidth, "55");
   EXPECT_FALSE(document->HasLoadedFile);
@@ -274,14 +274,14 @@ TEST_F(LabelFileTest, MessagesQuoteTheFilesTextEscapedAndCutShort) {
   for (int i = 0; i < 60; ++i) nuls += "\\x00";
   const std::pair<std::string, std::string> kCases[] = {
       {"garbage", "garbage"},
-      {std::string(100, '\0'), nuls + "\x85"},
-      {"a\tb\x81" + std::string(70, 'z'), "a\\x09b\\x81" + std::string(56, 'z') + "\x85"},
+      {std::string(100, '\0'), nuls + "…"},
+      {"a\tb\x81" + std::string(70, 'z'), "a\\x09b\\x81" + std::string(56, 'z') + "…"},
   };
   for (const auto& [width, quoted] : kCases) {
     std::string message;
     Loaded(CrLf({width + ";40;;;;;;;;;;0;;"}), &message);
     EXPECT_EQ(message, "Die Etikettendatei " + Path("loaded.lab") + ", Zeile 1, Feld \"Breite [mm]\": '" + quoted +
-                           "' ist kein g\xFCltiger Gleitkommawert");
+                           "' ist kein gültiger Gleitkommawert");
   }
 }
 
@@ -296,7 +296,7 @@ TEST_F(LabelFileTest, MoreThanSixtyObjectsAreRefusedNamingTheLine) {
 }
 
 TEST_F(LabelFileTest, LineEndsAndEncodingsAreRecognisedWhileWritingStaysWindows1252) {
-  const std::string kExpected = "K\xF6lnisch Wasser \x80";  // Windows-1252
+  const std::string kExpected = "Kölnisch Wasser €";
   const std::string kLine = "4;1;0;0;0;K\xC3\xB6lnisch Wasser \xE2\x82\xAC;Arial;8;0;0;0;000000;FFFFFF;";
   const std::pair<std::string, std::string> kFiles[] = {
       {"UTF-8, CR LF", kDefaultHeader + "\r\n" + kLine + "\r\n"},
@@ -312,6 +312,14 @@ TEST_F(LabelFileTest, LineEndsAndEncodingsAreRecognisedWhileWritingStaysWindows1
     EXPECT_EQ(document->Object(1).Text, kExpected);
     EXPECT_EQ(Saved(*document), CrLf({kDefaultHeader, Cp1252FromUtf8(kLine)}));
   }
+}
+
+TEST_F(LabelFileTest, TextsBeyondWindows1252AreWrittenAsUtf8AndComeBack) {
+  const std::string kLine = "4;1;0;0;0;Łódź İstanbul Ελλάδα Dvořák 你好;Arial;8;0;0;0;000000;FFFFFF;";
+  std::unique_ptr<TLabelDocument> document = Loaded(kDefaultHeader + "\r\n" + kLine + "\r\n");
+  std::string saved = Saved(*document);
+  EXPECT_EQ(saved, std::string(kUtf8ByteOrderMark) + CrLf({kDefaultHeader, kLine}));
+  EXPECT_EQ(Saved(*Loaded(saved)), saved);
 }
 
 TEST_F(LabelFileTest, FieldsSplitAtMostThirtyOneTimes) {
@@ -340,7 +348,7 @@ TEST_F(LabelFileTest, ValuesThatWouldSplitTheirLineAreRefusedAndNothingIsWritten
       {"vertical", [](TLabelDocument& d) { Add(d, TObjectKind::okVerticalText).Text = "a\r"; }, "Das Feld \"Text\" von stext01"},
       {"picture", [](TLabelDocument& d) { Add(d, TObjectKind::okPicture).PictureFile = "a;b.jpg"; }, "Das Feld \"Bilddatei\" von bild01"},
       {"series", [](TLabelDocument& d) { d.SeriesFileName = "x;y.csv"; }, "Das Feld \"Seriendatei\""},
-      {"printer", [](TLabelDocument& d) { d.PrinterName = "HP;1"; }, "Das Feld \"Drucker w\xE4hlen\""},
+      {"printer", [](TLabelDocument& d) { d.PrinterName = "HP;1"; }, "Das Feld \"Drucker wählen\""},
       {"width", [](TLabelDocument& d) { d.Layout.LabelWidth = "5;5"; }, "Das Feld \"Breite [mm]\""},
   };
   for (const TCase& c : kCases) {
@@ -383,7 +391,7 @@ TEST_F(LabelFileTest, SavingSetsTheSavedNameAndClearsModified) {
   Add(document, TObjectKind::okBox);
   document.Modified = true;
   std::string path = Path("neu.lab");
-  WriteFile(path, "alter Inhalt, viel l\xE4nger als das neue Etikett, das ihn ersetzen wird ...........");
+  WriteFile(path, "alter Inhalt, viel länger als das neue Etikett, das ihn ersetzen wird ...........");
   save_label(document, path);
   EXPECT_TRUE(document.HasSavedFile);
   EXPECT_EQ(document.SavedFileName, path);

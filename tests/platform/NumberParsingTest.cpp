@@ -10,10 +10,10 @@ namespace quorvel {
 namespace {
 
 std::string IntegerMessage(const std::string& text) {
-  return Cp1252FromUtf8("'" + text + "' ist kein gültiger Integerwert");
+  return "'" + text + "' ist kein gültiger Integerwert";
 }
 std::string FloatMessage(const std::string& text) {
-  return Cp1252FromUtf8("'" + text + "' ist kein gültiger Gleitkommawert");
+  return "'" + text + "' ist kein gültiger Gleitkommawert";
 }
 
 template <typename F>

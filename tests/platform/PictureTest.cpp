@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QDir>
 #include <QImage>
 #include <cstdio>
 #include <vector>
@@ -102,6 +103,17 @@ TEST_F(PictureTest, ReadsJpegInEveryColourModel) {
   }
 }
 
+TEST_F(PictureTest, PicturesInFoldersOfAnyNameAreRead) {
+  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(dir_.Path("Müller/Łódź"))));
+  for (const char* name : {"Müller/Łódź/你好.jpg", "Müller/Łódź/Ελλάδα.bmp"}) {
+    std::string bytes = std::string(name).ends_with(".bmp") ? BmpBytes(4, 4) : EncodeJpeg(4, 4, JCS_RGB, {0, 0, 255}, false);
+    TPicture picture;
+    picture.LoadFromFile(Write(name, bytes));
+    EXPECT_EQ(picture.Image().width(), 4) << name;
+  }
+  EXPECT_NE(LoadMessage(dir_.Path("Müller/Łódź/fehlt.jpg")).find("Müller/Łódź/fehlt.jpg"), std::string::npos);
+}
+
 TEST_F(PictureTest, BrokenJpegFilesGiveAMessageNamingTheFile) {
   std::string good = EncodeJpeg(64, 64, JCS_RGB, {10, 20, 30});
   std::string corrupt = good;
@@ -155,8 +167,8 @@ TEST_F(PictureTest, BmpHeadersClaimingImpossibleSizesGiveAMessage) {
     std::string Bytes;
   } claims[] = {
       {"pixels beyond the end", 10, std::string("\xFF\xFF\xFF\xFF", 4)},
-      {"most negative width", 18, std::string("\x00\x00\x00\x80", 4)},
-      {"most negative height", 22, std::string("\x00\x00\x00\x80", 4)},
+      {"most negative width", 18, std::string("\x00\x00\x00€", 4)},
+      {"most negative height", 22, std::string("\x00\x00\x00€", 4)},
       {"65535 bits per pixel", 28, std::string("\xFF\xFF", 2)},
   };
   EXPECT_NE(LoadMessage(Write("found.bmp", found)).find("found.bmp"), std::string::npos);

@@ -15,7 +15,7 @@ TEST(ScriptedDialogsTest, AnswersFromTheQueueAndRecordsEveryQuestion) {
   dialogs.AnswerColor(clRed);
 
   dialogs.ShowMessage("Fertig");
-  EXPECT_FALSE(dialogs.AskYesNo(std::string("\xC4nderungen speichern ? ")));
+  EXPECT_FALSE(dialogs.AskYesNo(std::string("Änderungen speichern ? ")));
   TFileDialogOptions open{"Etikett|*.lab", "lab", "", "", ""};
   EXPECT_EQ(dialogs.OpenFileName(open), "/tmp/a.lab");
   EXPECT_EQ(dialogs.SaveFileName(open), std::nullopt);
@@ -23,7 +23,7 @@ TEST(ScriptedDialogsTest, AnswersFromTheQueueAndRecordsEveryQuestion) {
 
   ASSERT_EQ(dialogs.Questions().size(), 5u);
   EXPECT_EQ(dialogs.Questions()[1].Kind, TScriptedDialogs::TKind::YesNo);
-  EXPECT_EQ(dialogs.Questions()[1].Text, std::string("\xC4nderungen speichern ? "));
+  EXPECT_EQ(dialogs.Questions()[1].Text, std::string("Änderungen speichern ? "));
   EXPECT_EQ(dialogs.Questions()[2].Options, open);
   EXPECT_EQ(dialogs.Questions()[3].Kind, TScriptedDialogs::TKind::SaveFile);
   EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{"Fertig"});

@@ -131,7 +131,7 @@ TEST_F(LabelPrintingTest, ABadPrintableSizeIsReportedAndReplaced) {
   document.Layout.SheetHeight = "";
   printing.setze_aufloesung();
   EXPECT_EQ(dialogs.Messages(), (std::vector<std::string>{"Blattbreite falsch angegeben !",
-                                                         Cp1252FromUtf8("Blatthöhe falsch angegeben !")}));
+                                                         std::string("Blatthöhe falsch angegeben !")}));
   EXPECT_EQ(document.Layout.SheetWidth, "195");
   EXPECT_EQ(document.Layout.SheetHeight, "288");
   EXPECT_DOUBLE_EQ(printing.Scale().X, 300.0 / 195);
@@ -143,7 +143,7 @@ TEST_F(LabelPrintingTest, ABadLayoutOrCountStopsBeforeTheJob) {
     printing.PrintCopies("1", {});
     FAIL();
   } catch (const EConvertError& e) {
-    EXPECT_EQ(e.what(), Cp1252FromUtf8("'zwei' ist kein gültiger Integerwert"));
+    EXPECT_EQ(e.what(), std::string("'zwei' ist kein gültiger Integerwert"));
   }
   EXPECT_EQ(printer.JobsBegun, 0);
 

@@ -15,6 +15,7 @@
 #include "print/LabelPrinting.h"
 #include "support/Decoder.h"
 #include "support/TempDir.h"
+#include "platform/TextCodec.h"
 
 namespace quorvel {
 namespace {
@@ -53,7 +54,7 @@ class Pdf417PrintTest : public ::testing::TestWithParam<TPrintCase> {
  protected:
   // Prints the case once ("Drucken") and reads the page at the printer's resolution.
   QImage PrintedPage(const TPrintCase& c) {
-    TPdf417Symbol symbol = EncodePdf417(c.Value, c.Options);
+    TPdf417Symbol symbol = EncodePdf417(Utf8FromCp1252(c.Value), c.Options);
     double moduleMm = kPixelsPerModule * 25.4 / c.Dpi;
     int across = static_cast<int>(std::ceil(symbol.RowModules.front().size() * moduleMm * 10));
     int down = static_cast<int>(std::ceil(symbol.Rows * kModulesPerRow * moduleMm * 10));
@@ -68,7 +69,7 @@ class Pdf417PrintTest : public ::testing::TestWithParam<TPrintCase> {
     barcode.PDF417().SetRows(c.Options.Rows);
     barcode.PDF417().SetSecurityLevel(c.Options.SecurityLevel);
     barcode.PDF417().SetTruncated(c.Options.Truncated);
-    barcode.SetBarCode(c.Value);
+    barcode.SetBarCode(Utf8FromCp1252(c.Value));
     barcode.SetAngle(c.Angle);
     barcode.SetSecurity(c.Security);
 

@@ -140,14 +140,24 @@ TEST(PrintCheckTest, ASeriesIsCheckedLineByLineWhereEachValuePrints) {
   EXPECT_TRUE(check.Blocking());
 }
 
+// A character beyond a symbology's set is named as typed, at the place a
+// reader counts; a QR Code takes any character.
+TEST(PrintCheckTest, ACharacterOutOfSetIsNamedAtItsCharacterPosition) {
+  TLabelDocument document;
+  std::optional<TPrintFinding> code128 = CheckSymbol(Symbol(document, TTypBarCode::bcCode128, "Dvořák", 600, 200), Dpi(600));
+  ASSERT_TRUE(code128.has_value());
+  EXPECT_EQ(code128->Reason, "Das Zeichen 'ř' an Stelle 4 ist in Code 128 nicht erlaubt");
+  EXPECT_FALSE(CheckSymbol(Qr(document, "Łódź İstanbul Ελλάδα Dvořák 你好", 300), Dpi(600)).has_value());
+}
+
 TEST(PrintCheckTest, FindingsReadAsLinesOfAMessage) {
   TPrintCheck check;
   for (int line = 1; line <= 12; ++line)
     check.Add({"ean01", line, TFindingKind::fkThinModules, "Modul zu schmal", TSizeMm{30.2, 10}});
   EXPECT_FALSE(check.Blocking());
   std::string text = FindingsText(check, 10);
-  EXPECT_EQ(text.substr(0, text.find('\n')), Cp1252FromUtf8("ean01, Zeile 1: Modul zu schmal (kleinstes Feld: ") +
-                                                 FormatFixed(30.2, 1) + Cp1252FromUtf8(" × ") + FormatFixed(10, 1) +
+  EXPECT_EQ(text.substr(0, text.find('\n')), std::string("ean01, Zeile 1: Modul zu schmal (kleinstes Feld: ") +
+                                                 FormatFixed(30.2, 1) + " × " + FormatFixed(10, 1) +
                                                  " mm)");
   EXPECT_NE(text.find("... und 2 weitere"), std::string::npos);
 }

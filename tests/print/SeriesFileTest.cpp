@@ -14,7 +14,7 @@ TEST(SplitSeriesLineTest, CutsAtEverySemicolonAsTheHelpTextExplains) {
     const char* Line;
     TValues Values;
   } cases[] = {
-      {"4711;echt K\xF6lnisch Wasser;", {"4711", "echt K\xF6lnisch Wasser"}},
+      {"4711;echt Kölnisch Wasser;", {"4711", "echt Kölnisch Wasser"}},
       {"4712;Seife neutral", {"4712", "Seife neutral"}},
       {"a;;c", {"a", "", "c"}},
       {"", {}},
@@ -52,10 +52,10 @@ TEST(SeriesFileReaderTest, ReadsEveryLineIncludingEmptyOnesWithEitherLineEnd) {
       {"a;b\n\nc;d", {"a;b", "", "c;d"}},
       {"", {}},
       {"\n", {""}},
-      {"K\xF6ln\n", {"K\xF6ln"}},                         // Windows-1252 stays
-      {"K\xC3\xB6ln;\xE2\x82\xAC\n", {"K\xF6ln;\x80"}},    // UTF-8 becomes Windows-1252
+      {"K\xF6ln\n", {"Köln"}},                      // Windows-1252 becomes UTF-8
+      {"K\xC3\xB6ln;\xE2\x82\xAC\n", {"Köln;€"}},  // UTF-8 stays
       {"\xEF\xBB\xBFplain\n", {"plain"}},                 // byte-order mark dropped
-      {"ok \xC3\xB6\nbad \xF6\n", {"ok \xC3\xB6", "bad \xF6"}},  // mixed: left as bytes
+      {"ok \xC3\xB6\nbad \xF6\n", {"ok Ã¶", "bad ö"}},  // mixed: Windows-1252
   };
   for (const auto& c : cases) {
     std::string path = dir.Path("series.csv");

@@ -59,7 +59,7 @@ class SeriesPrintTest : public ::testing::Test {
 TEST_F(SeriesPrintTest, EveryLinePrintsItsValuesOnTheNextCells) {
   TLabelObject& text = document.Append(std::make_unique<TLabelObject>(TObjectKind::okText));
   text.Variable = 2;
-  Print("4711;echt K\xF6lnisch Wasser;\r\n4712;Seife neutral;\r\n");
+  Print("4711;echt Kölnisch Wasser;\r\n4712;Seife neutral;\r\n");
   ASSERT_EQ(printer.Pages.size(), 1u);
   EXPECT_EQ(Page(0), (std::vector<std::string>{"4711", "4712", "", "", "", ""}));
   EXPECT_EQ(text.Text, "Seife neutral");  // the last line's values stay

@@ -75,7 +75,7 @@ TEST(Barcode2DPropertyTest, InvalidValuesRaiseAndChangeNothing) {
       set();
       ADD_FAILURE() << name << " was accepted";
     } catch (const EBarcode2DError& e) {
-      EXPECT_STREQ(e.what(), "Ung\xFCltiger Wert der Eigenschaft") << name;
+      EXPECT_STREQ(e.what(), "Ungültiger Wert der Eigenschaft") << name;
     }
   }
   EXPECT_EQ(qr.Module(), 1);

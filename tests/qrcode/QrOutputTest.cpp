@@ -36,7 +36,7 @@ class TBitmapPrinter : public IPrinter {
   void NewPage() override {}
   void EndDoc() override { printing_ = false; }
   TCanvas& Canvas() override {
-    if (!printing_) throw EPrinterError("Es l\xE4uft kein Druckauftrag");
+    if (!printing_) throw EPrinterError("Es läuft kein Druckauftrag");
     return page_.Canvas();
   }
   const TBitmap& Page() const { return page_; }
